@@ -1,0 +1,87 @@
+#pragma once
+
+#include "calc_value.h"
+#include "key_table.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+struct PressResult {
+    std::string DisplayText;
+    bool Beep = false;  // a refused second decimal point
+};
+
+struct CalendarMode;
+
+// The window-free calculator: a key index in, the display text out. Holds the state between
+// presses as plain fields; the window owns one for its whole life.
+class CalcEngine {
+public:
+    CalcEngine();
+
+    PressResult Press(ButtonIndex index);
+    // "Number", "Date" or "Time": relabels and enables the keys, then sets CalcMode. Any other
+    // name changes nothing. Touches no other field, so a computation carries over.
+    void ApplyMode(std::string_view mode);
+
+    std::string_view Caption(ButtonIndex index) const;
+    bool Enabled(ButtonIndex index) const;
+
+    std::string CalcMode;
+    std::string EntryText;
+    CalcValue Operand1;
+    CalcValue Operand2;
+    std::string PendingOp;
+    bool NewEntry = false;         // the next digit starts a fresh entry (after an operator)
+    bool CaptureOperand2 = false;  // the next "=" takes Operand2 from the entry
+    bool ResultShown = false;      // the next digit starts a fresh entry (after "=")
+
+private:
+    // What a key's rule hands back to the press frame: a message that replaces EntryText on the
+    // display (the format errors), and whether to sound the signal.
+    struct Outcome {
+        std::string_view Message;
+        bool Beep = false;
+    };
+    using Action = Outcome (CalcEngine::*)(std::string_view caption);
+    struct KeyRule {
+        std::string_view Caption;
+        Action Run;
+    };
+
+    static std::span<const KeyRule> RulesOf(std::string_view mode);
+    const CalendarMode* Calendar() const;
+
+    // Shared by every mode.
+    Outcome Digit(std::string_view caption);
+    Outcome AppendOnly(std::string_view caption);
+    Outcome Backspace(std::string_view caption);
+    Outcome ClearEntry(std::string_view caption);
+    Outcome ClearAll(std::string_view caption);
+    Outcome Ignore(std::string_view caption);
+    void StartFresh();
+    void ArmOperator(std::string_view caption);
+
+    // Number mode.
+    Outcome DecimalPoint(std::string_view caption);
+    Outcome ArithmeticOperator(std::string_view caption);
+    Outcome Percent(std::string_view caption);
+    Outcome NumberEquals(std::string_view caption);
+    Outcome ChangeSign(std::string_view caption);
+    Outcome Reciprocal(std::string_view caption);
+    Outcome SquareRoot(std::string_view caption);
+    void ShowResult(double result, CalcValue& into);
+
+    // Date and Time mode.
+    Outcome CalendarOperator(std::string_view caption);
+    Outcome CalendarEquals(std::string_view caption);
+
+    static const std::array<KeyRule, 23> kNumberRules;
+    static const std::array<KeyRule, 18> kDateRules;
+    static const std::array<KeyRule, 18> kTimeRules;
+
+    std::array<std::string_view, kKeyCount> captions_{};
+    std::array<bool, kKeyCount> enabled_{};
+};
