@@ -52,7 +52,7 @@ private:
     };
 
     static std::span<const KeyRule> RulesOf(std::string_view mode);
-    const CalendarMode* Calendar() const;
+    const CalendarMode& Calendar() const;
 
     // Shared by every mode.
     Outcome Digit(std::string_view caption);
@@ -60,7 +60,6 @@ private:
     Outcome Backspace(std::string_view caption);
     Outcome ClearEntry(std::string_view caption);
     Outcome ClearAll(std::string_view caption);
-    Outcome Ignore(std::string_view caption);
     void StartFresh();
     void ArmOperator(std::string_view caption);
 
@@ -72,9 +71,11 @@ private:
     Outcome ChangeSign(std::string_view caption);
     Outcome Reciprocal(std::string_view caption);
     Outcome SquareRoot(std::string_view caption);
-    void ShowResult(double result, CalcValue& into);
+    // Shows a result cut for the display, storing it unless into is null; "ERROR" when not finite.
+    void ShowResult(double result, CalcValue* into);
 
     // Date and Time mode.
+    Outcome CalendarError();
     Outcome CalendarOperator(std::string_view caption);
     Outcome CalendarEquals(std::string_view caption);
 

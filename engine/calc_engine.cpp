@@ -1,0 +1,112 @@
+#include "calc_engine.h"
+
+#include "number_text.h"
+
+namespace {
+
+constexpr std::string_view kError = "ERROR";
+
+// Which column of the key table a mode shows.
+constexpr std::string_view KeyRow::*ColumnOf(std::string_view mode) {
+    if (mode == kNumberMode) return &KeyRow::Number;
+    if (mode == kDateMode) return &KeyRow::Date;
+    if (mode == kTimeMode) return &KeyRow::Time;
+    return nullptr;
+}
+
+}  // namespace
+
+CalcEngine::CalcEngine() { ApplyMode(kNumberMode); }
+
+PressResult CalcEngine::Press(ButtonIndex index) {
+    // The window never passes a disabled key; a stray index changes nothing either.
+    if (index < 0 || index >= static_cast<ButtonIndex>(kKeyCount) || !enabled_[index]) return {EntryText};
+
+    if (EntryText == kError) EntryText.clear();
+    const std::string_view caption = captions_[index];
+    Outcome outcome;
+    for (const KeyRule& rule : RulesOf(CalcMode)) {
+        if (rule.Caption == caption) {
+            outcome = (this->*rule.Run)(caption);
+            break;
+        }
+    }
+    return {outcome.Message.empty() ? EntryText : std::string(outcome.Message), outcome.Beep};
+}
+
+void CalcEngine::ApplyMode(std::string_view mode) {
+    const auto column = ColumnOf(mode);
+    if (column == nullptr) return;
+    for (std::size_t i = 0; i < kKeyCount; ++i) {
+        captions_[i] = kKeyTable[i].*column;
+        enabled_[i] = mode == kNumberMode || !kKeyTable[i].NumberOnly;
+    }
+    CalcMode = mode;
+}
+
+std::string_view CalcEngine::Caption(ButtonIndex index) const {
+    return index >= 0 && index < static_cast<ButtonIndex>(kKeyCount) ? captions_[index] : std::string_view{};
+}
+
+bool CalcEngine::Enabled(ButtonIndex index) const {
+    return index >= 0 && index < static_cast<ButtonIndex>(kKeyCount) && enabled_[index];
+}
+
+std::span<const CalcEngine::KeyRule> CalcEngine::RulesOf(std::string_view mode) {
+    if (mode == kNumberMode) return kNumberRules;
+    if (mode == kDateMode) return kDateRules;
+    if (mode == kTimeMode) return kTimeRules;
+    return {};
+}
+
+void CalcEngine::StartFresh() {
+    if (NewEntry) {
+        EntryText.clear();
+        NewEntry = false;
+    }
+    if (ResultShown) {
+        EntryText.clear();
+        ResultShown = false;
+    }
+}
+
+void CalcEngine::ArmOperator(std::string_view caption) {
+    PendingOp = caption;
+    NewEntry = true;
+    CaptureOperand2 = true;
+}
+
+CalcEngine::Outcome CalcEngine::Digit(std::string_view caption) {
+    StartFresh();
+    EntryText += caption;
+    return {};
+}
+
+CalcEngine::Outcome CalcEngine::AppendOnly(std::string_view caption) {
+    EntryText += caption;
+    return {};
+}
+
+CalcEngine::Outcome CalcEngine::Backspace(std::string_view) {
+    if (NumericValue(EntryText) == 0.0) return {};
+    EntryText.pop_back();
+    // While a second operand is typed, the first one must survive its editing.
+    if (!CaptureOperand2) Operand1 = NumericValue(EntryText);
+    return {};
+}
+
+CalcEngine::Outcome CalcEngine::ClearEntry(std::string_view) {
+    EntryText.clear();
+    return {};
+}
+
+CalcEngine::Outcome CalcEngine::ClearAll(std::string_view) {
+    EntryText.clear();
+    Operand1 = 0.0;
+    Operand2 = 0.0;
+    PendingOp.clear();
+    NewEntry = false;
+    CaptureOperand2 = false;
+    ResultShown = false;
+    return {};
+}

@@ -1,0 +1,132 @@
+#include "calc_engine.h"
+
+#include "calendar.h"
+#include "difference.h"
+#include "period.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+// What tells Date mode from Time mode; the rules themselves are the same.
+struct CalendarMode {
+    using Step = std::optional<DateTime> (*)(DateTime, std::int64_t);
+
+    std::string_view FormatError;
+    std::string_view Separator;
+    std::array<Step, 3> Steps;  // applied in this order to the three counts of a period
+    bool WrapsAtMidnight;       // a moved clock time stays a time of day
+    std::string (*Difference)(DateTime, DateTime);
+    std::string (*Text)(DateTime);
+};
+
+namespace {
+
+constexpr CalendarMode kDateCalendar{
+    "Error! Wrong Date format", "/", {AddDays, AddMonths, AddYears}, false, DateDifference, DateText,
+};
+
+constexpr CalendarMode kTimeCalendar{
+    "Error! Wrong Time format", ":", {AddHours, AddMinutes, AddSeconds}, true, TimeDifference, DateTimeText,
+};
+
+// A count cut toward zero; beyond a trillion every move leaves the range anyway.
+std::int64_t WholeCount(double count) {
+    constexpr double kLimit = 1e12;
+    if (std::isnan(count)) return 0;
+    return static_cast<std::int64_t>(std::trunc(std::clamp(count, -kLimit, kLimit)));
+}
+
+std::optional<DateTime> Move(const CalendarMode& mode, DateTime from, std::string_view period, int sign) {
+    const std::array<double, 3> counts = PeriodCounts(period, mode.Separator);
+    std::optional<DateTime> moved = from;
+    for (std::size_t i = 0; i < counts.size() && moved; ++i) {
+        moved = mode.Steps[i](*moved, sign * WholeCount(counts[i]));
+    }
+    if (moved && mode.WrapsAtMidnight) moved = TimeOfDayOnly(*moved);
+    return moved;
+}
+
+}  // namespace
+
+const std::array<CalcEngine::KeyRule, 18> CalcEngine::kDateRules{{
+    {"0", &CalcEngine::Digit},
+    {"1", &CalcEngine::Digit},
+    {"2", &CalcEngine::Digit},
+    {"3", &CalcEngine::Digit},
+    {"4", &CalcEngine::Digit},
+    {"5", &CalcEngine::Digit},
+    {"6", &CalcEngine::Digit},
+    {"7", &CalcEngine::Digit},
+    {"8", &CalcEngine::Digit},
+    {"9", &CalcEngine::Digit},
+    {"/", &CalcEngine::AppendOnly},
+    {"Add", &CalcEngine::CalendarOperator},
+    {"Sub", &CalcEngine::CalendarOperator},
+    {"Dif", &CalcEngine::CalendarOperator},
+    {"=", &CalcEngine::CalendarEquals},
+    {"Backspace", &CalcEngine::Backspace},
+    {"CE", &CalcEngine::ClearEntry},
+    {"C", &CalcEngine::ClearAll},
+}};
+
+const std::array<CalcEngine::KeyRule, 18> CalcEngine::kTimeRules{{
+    {"0", &CalcEngine::Digit},
+    {"1", &CalcEngine::Digit},
+    {"2", &CalcEngine::Digit},
+    {"3", &CalcEngine::Digit},
+    {"4", &CalcEngine::Digit},
+    {"5", &CalcEngine::Digit},
+    {"6", &CalcEngine::Digit},
+    {"7", &CalcEngine::Digit},
+    {"8", &CalcEngine::Digit},
+    {"9", &CalcEngine::Digit},
+    {":", &CalcEngine::AppendOnly},
+    {"Add", &CalcEngine::CalendarOperator},
+    {"Sub", &CalcEngine::CalendarOperator},
+    {"Dif", &CalcEngine::CalendarOperator},
+    {"=", &CalcEngine::CalendarEquals},
+    {"Backspace", &CalcEngine::Backspace},
+    {"CE", &CalcEngine::ClearEntry},
+    {"C", &CalcEngine::ClearAll},
+}};
+
+const CalendarMode& CalcEngine::Calendar() const { return CalcMode == kTimeMode ? kTimeCalendar : kDateCalendar; }
+
+CalcEngine::Outcome CalcEngine::CalendarError() {
+    EntryText.clear();
+    return {Calendar().FormatError};
+}
+
+CalcEngine::Outcome CalcEngine::CalendarOperator(std::string_view caption) {
+    const auto value = DateTimeValue(EntryText);
+    if (!value) return CalendarError();
+    EntryText = Calendar().Text(*value);
+    Operand1 = EntryText;
+    ArmOperator(caption);
+    return {};
+}
+
+CalcEngine::Outcome CalcEngine::CalendarEquals(std::string_view) {
+    const CalendarMode& mode = Calendar();
+    if (CaptureOperand2) {
+        Operand2 = EntryText;
+        CaptureOperand2 = false;
+    }
+    const auto first = ReadAsDateTime(Operand1);
+    if (PendingOp == "Add" || PendingOp == "Sub") {
+        const auto moved = first ? Move(mode, *first, EntryText, PendingOp == "Add" ? 1 : -1) : std::nullopt;
+        if (!moved) return CalendarError();
+        Operand1 = *moved;
+        EntryText = mode.Text(*moved);
+    } else if (PendingOp == "Dif") {
+        const auto second = DateTimeValue(EntryText);
+        if (!first || !second) return CalendarError();
+        EntryText = mode.Difference(*first, *second);
+        Operand1 = EntryText;
+    } else {
+        Operand1 = EntryText;
+    }
+    ResultShown = true;
+    return {};
+}

@@ -1,0 +1,76 @@
+#include "difference.h"
+
+#include "calendar.h"
+
+#include <cstdint>
+#include <optional>
+#include <tuple>
+
+namespace {
+
+// A difference counts the largest unit's marks from Earlier to Later, lowered by one when
+// Earlier's place within that unit comes after Later's; then the middle unit from the anchor so
+// reached, lowered likewise; then the smallest unit. Every count is at least 0, and moving
+// Earlier by the three counts in turn gives Later.
+struct DifferenceUnits {
+    std::int64_t (*CountLarge)(DateTime, DateTime);
+    std::optional<DateTime> (*AddLarge)(DateTime, std::int64_t);
+    bool (*LowersLarge)(DateTime earlier, DateTime later);
+    std::int64_t (*CountMiddle)(DateTime, DateTime);
+    std::optional<DateTime> (*AddMiddle)(DateTime, std::int64_t);
+    bool (*LowersMiddle)(DateTime earlier, DateTime later);
+    std::int64_t (*CountSmall)(DateTime, DateTime);
+    const char* LargeName;
+    const char* MiddleName;
+    const char* SmallName;
+};
+
+std::string Difference(DateTime a, DateTime b, const DifferenceUnits& units) {
+    const DateTime earlier = a < b ? a : b;
+    const DateTime later = a < b ? b : a;
+    const std::int64_t large = units.CountLarge(earlier, later) - (units.LowersLarge(earlier, later) ? 1 : 0);
+    // Both anchors lie between Earlier and Later, so they are in range.
+    const DateTime anchor = *units.AddLarge(earlier, large);
+    const std::int64_t middle = units.CountMiddle(anchor, later) - (units.LowersMiddle(earlier, later) ? 1 : 0);
+    const DateTime anchor2 = *units.AddMiddle(anchor, middle);
+    const std::int64_t small = units.CountSmall(anchor2, later);
+    return std::to_string(large) + units.LargeName + std::to_string(middle) + units.MiddleName +
+           std::to_string(small) + units.SmallName;
+}
+
+constexpr DifferenceUnits kDateUnits{
+    YearCount,
+    AddYears,
+    [](DateTime e, DateTime l) {
+        return std::tuple{e.Date().month(), e.Date().day()} > std::tuple{l.Date().month(), l.Date().day()};
+    },
+    MonthCount,
+    AddMonths,
+    [](DateTime e, DateTime l) { return e.Date().day() > l.Date().day(); },
+    DayCount,
+    " Years: ",
+    " Months: ",
+    " Days",
+};
+
+constexpr DifferenceUnits kTimeUnits{
+    HourCount,
+    AddHours,
+    [](DateTime e, DateTime l) {
+        return std::tuple{e.TimeOfDay().minutes(), e.TimeOfDay().seconds()} >
+               std::tuple{l.TimeOfDay().minutes(), l.TimeOfDay().seconds()};
+    },
+    MinuteCount,
+    AddMinutes,
+    [](DateTime e, DateTime l) { return e.TimeOfDay().seconds() > l.TimeOfDay().seconds(); },
+    SecondCount,
+    " Hours: ",
+    " Minutes: ",
+    " Seconds ",
+};
+
+}  // namespace
+
+std::string DateDifference(DateTime a, DateTime b) { return Difference(a, b, kDateUnits); }
+
+std::string TimeDifference(DateTime a, DateTime b) { return Difference(a, b, kTimeUnits); }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "date_time.h"
+
+#include <string>
+
+// The difference of two dates as "11 Years: 4 Months: 28 Days", in either order of a and b.
+// Counts are taken on the calendar dates; Months stays below 12.
+std::string DateDifference(DateTime a, DateTime b);
+
+// The difference of two times as "8 Hours: 5 Minutes: 3 Seconds " (with the trailing blank), in
+// either order, never wrapping around midnight. Minutes and Seconds stay below 60.
+std::string TimeDifference(DateTime a, DateTime b);
