@@ -23,7 +23,7 @@ test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
 
 bench: build
-	@$(BUILD_DIR)/bench/engine_bench
+	@$(BUILD_DIR)/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_display_aggregates_only=true
 
 clean:
 	@rm -rf $(BUILD_DIR)
