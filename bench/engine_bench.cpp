@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -27,7 +29,8 @@ std::vector<ButtonIndex> Keys(std::string_view mode, const std::string& sequence
         try {
             keys.push_back(IndexOf(engine, word));
         } catch (const std::invalid_argument&) {
-            for (const char c : word) keys.push_back(IndexOf(engine, std::string(1, c)));
+            std::ranges::transform(word, std::back_inserter(keys),
+                                   [&](char c) { return IndexOf(engine, std::string(1, c)); });
         }
     }
     return keys;

@@ -2,6 +2,8 @@
 
 #include "number_text.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view kError = "ERROR";
@@ -24,13 +26,9 @@ PressResult CalcEngine::Press(ButtonIndex index) {
 
     if (EntryText == kError) EntryText.clear();
     const std::string_view caption = captions_[index];
-    Outcome outcome;
-    for (const KeyRule& rule : RulesOf(CalcMode)) {
-        if (rule.Caption == caption) {
-            outcome = (this->*rule.Run)(caption);
-            break;
-        }
-    }
+    const std::span<const KeyRule> rules = RulesOf(CalcMode);
+    const auto rule = std::ranges::find(rules, caption, &KeyRule::Caption);
+    const Outcome outcome = rule != rules.end() ? (this->*rule->Run)(caption) : Outcome{};
     return {outcome.Message.empty() ? EntryText : std::string(outcome.Message), outcome.Beep};
 }
 

@@ -23,7 +23,7 @@ std::optional<DateTime> AddDays(DateTime from, std::int64_t days) { return AddSp
 std::optional<DateTime> AddMonths(DateTime from, std::int64_t months) {
     const year_month_day date = from.Date();
     // Months since 1 January of year 0, in the range the clamp leaves: no overflow.
-    const std::int64_t monthIndex = std::int64_t{int{date.year()}} * 12 + (unsigned{date.month()} - 1) +
+    const std::int64_t monthIndex = std::int64_t{int{date.year()}} * 12 + std::int64_t{unsigned{date.month()}} - 1 +
                                     std::clamp<std::int64_t>(months, -200'000, 200'000);
     const std::int64_t targetYear = monthIndex >= 0 ? monthIndex / 12 : (monthIndex - 11) / 12;
     if (targetYear < 100 || targetYear > 9999) return std::nullopt;

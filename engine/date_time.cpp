@@ -1,7 +1,6 @@
 #include "date_time.h"
 
 #include <cmath>
-#include <cstdio>
 
 using namespace std::chrono;
 
@@ -65,23 +64,22 @@ std::optional<seconds> ReadClock(FieldReader& reader) {
     return hours{*hour} + minutes{*minute} + seconds{second};
 }
 
-std::string Digits2(unsigned value) {
-    char text[4];
-    std::snprintf(text, sizeof text, "%02u", value % 100);
-    return text;
+// value with leading zeros to `width` digits; value is in [0, 9999].
+std::string Padded(unsigned value, std::size_t width) {
+    std::string digits = std::to_string(value);
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    return digits;
 }
 
 std::string DatePart(year_month_day date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02u/%02u/%04d", static_cast<unsigned>(date.day()),
-                  static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
-    return text;
+    return Padded(unsigned{date.day()}, 2) + '/' + Padded(unsigned{date.month()}, 2) + '/' +
+           Padded(static_cast<unsigned>(int{date.year()}), 4);
 }
 
 std::string ClockPart(hh_mm_ss<seconds> clock) {
-    return Digits2(static_cast<unsigned>(clock.hours().count())) + ':' +
-           Digits2(static_cast<unsigned>(clock.minutes().count())) + ':' +
-           Digits2(static_cast<unsigned>(clock.seconds().count()));
+    return Padded(static_cast<unsigned>(clock.hours().count()), 2) + ':' +
+           Padded(static_cast<unsigned>(clock.minutes().count()), 2) + ':' +
+           Padded(static_cast<unsigned>(clock.seconds().count()), 2);
 }
 
 constexpr double kSecondsPerDay = 86400.0;

@@ -11,7 +11,8 @@
 struct DateTime {
     std::chrono::sys_seconds Time;
 
-    friend constexpr auto operator<=>(const DateTime&, const DateTime&) = default;
+    // clang-tidy 14 misreads the defaulted comparison as a null pointer constant.
+    friend constexpr auto operator<=>(const DateTime&, const DateTime&) = default;  // NOLINT(modernize-use-nullptr)
 
     std::chrono::year_month_day Date() const;
     std::chrono::hh_mm_ss<std::chrono::seconds> TimeOfDay() const;

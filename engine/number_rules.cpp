@@ -2,6 +2,7 @@
 
 #include "number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -10,7 +11,7 @@ constexpr std::string_view kError = "ERROR";
 
 struct Operation {
     std::string_view Caption;
-    double (*Apply)(double, double);
+    double (*Apply)(double, double);  // cppcheck-suppress unusedStructMember
 };
 
 // A division by 0 gives an infinity or NaN, which shows "ERROR" like any result out of range.
@@ -91,11 +92,9 @@ CalcEngine::Outcome CalcEngine::NumberEquals(std::string_view) {
         Operand2 = NumericValue(EntryText);
         CaptureOperand2 = false;
     }
-    double result = NumericValue(EntryText);  // no operation pending
-    for (const Operation& operation : kOperations) {
-        if (operation.Caption == PendingOp) result = operation.Apply(NumberOf(Operand1), NumberOf(Operand2));
-    }
-    ShowResult(result, &Operand1);
+    const auto operation = std::ranges::find(kOperations, std::string_view(PendingOp), &Operation::Caption);
+    const bool pending = operation != std::end(kOperations);
+    ShowResult(pending ? operation->Apply(NumberOf(Operand1), NumberOf(Operand2)) : NumericValue(EntryText), &Operand1);
     ResultShown = true;
     return {};
 }
