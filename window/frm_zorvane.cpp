@@ -1,0 +1,205 @@
+#include "frm_zorvane.h"
+
+#include "fonts.h"
+#include "geometry.h"
+#include "help_texts.h"
+#include "icon.h"
+#include "key_map.h"
+#include "layout.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <cmath>
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kOptionModes{kNumberMode, kDateMode, kTimeMode};
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int TwipsToWholePixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+
+}  // namespace
+
+frmZorvane::frmZorvane(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+    setWindowTitle(QStringLiteral("Morvelin"));
+    setWindowIcon(QIcon(QPixmap::fromImage(MorvelinIcon())));
+    setFont(WindowFont());
+    setFixedSize(ToPixels(kClientWidth), ToPixels(kClientHeight));
+
+    lblDisplay = new QLineEdit(this);
+    lblDisplay->setGeometry(ToPixels(kDisplayRect));
+    lblDisplay->setFont(DisplayFont());
+    lblDisplay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    Frame1 = new QGroupBox(QStringLiteral("Modul"), this);
+    Frame1->setGeometry(ToPixels(kFrameRect));
+    Frame1->setFont(FrameFont());
+    Frame1->setFocusPolicy(Qt::NoFocus);
+    // The caption sits in the top border line. Fusion draws the border below the caption, where
+    // the option buttons, 240 twips from the frame's top, would straddle it.
+    Frame1->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0px 2px; }"));
+
+    optionGroup_ = new QButtonGroup(this);
+    for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        Option1[slot] = new QRadioButton(FromView(kOptionModes[slot]), Frame1);
+        Option1[slot]->setGeometry(ToPixels(kOptionRects[slot]));
+        // Set explicitly, or the buttons would inherit the frame's bold caption font.
+        Option1[slot]->setFont(WindowFont());
+        optionGroup_->addButton(Option1[slot], i);
+    }
+    Option1[0]->setChecked(true);
+    // On a change of selection only, by mouse, Space or arrow keys alike; re-selecting the
+    // selected button changes nothing.
+    connect(optionGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) Option1_Click(id);
+    });
+
+    for (int i = 0; i < static_cast<int>(kKeyCount); ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        QPushButton* button = new QPushButton(FromView(kKeyTable[slot].Number), this);
+        button->setGeometry(ToPixels(kPadRects[slot]));
+        button->setFont(PadFont());
+        // Enter presses "=" through the key preview, never a default button.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdCalc_Click(i); });
+        cmdCalc[slot] = button;
+    }
+
+    Label1 = new QLabel(this);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setFocusPolicy(Qt::NoFocus);
+    Label1->setGeometry(ToPixels(kLabelEmptyRect));
+
+    // Tab stops: the pad, then the option group (Qt lets only its selected button take Tab
+    // focus), then the display.
+    QWidget* previous = cmdCalc[0];
+    for (std::size_t i = 1; i < cmdCalc.size(); ++i) {
+        setTabOrder(previous, cmdCalc[i]);
+        previous = cmdCalc[i];
+    }
+    for (QRadioButton* option : Option1) {
+        setTabOrder(previous, option);
+        previous = option;
+    }
+    setTabOrder(previous, lblDisplay);
+
+    qApp->installEventFilter(this);
+
+    Form_Load();
+    cmdCalc[0]->setFocus(Qt::OtherFocusReason);
+}
+
+frmZorvane::~frmZorvane() { qApp->removeEventFilter(this); }
+
+void frmZorvane::Form_Load() {
+    // The outer size is the client size plus the decoration as far as the platform knows it
+    // before the window is shown (under X11 nothing, until a window manager has framed it).
+    (void)winId();
+    const QSize outer = size().grownBy(windowHandle()->frameMargins());
+
+    const QScreen* target = screen();
+    const QRect screenArea = target->geometry();
+    const Placement placement =
+        CentredPlacement(screenArea.width() * kTwipsPerPixel, screenArea.height() * kTwipsPerPixel,
+                         outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+    // Top before Left; Qt places a window on whole logical pixels, so the half twip goes here.
+    move(x(), screenArea.top() + TwipsToWholePixels(placement.Top));
+    move(screenArea.left() + TwipsToWholePixels(placement.Left), y());
+
+    engine_.ApplyMode(kNumberMode);
+    MirrorKeys();
+    lblDisplay->setText(QStringLiteral("0."));
+}
+
+void frmZorvane::cmdCalc_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(kKeyCount)) return;
+    const PressResult result = engine_.Press(index);
+    if (result.Beep) QApplication::beep();
+    lblDisplay->setText(QString::fromStdString(result.DisplayText));
+}
+
+void frmZorvane::Option1_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(kOptionModes.size())) return;
+    const std::string_view mode = kOptionModes[static_cast<std::size_t>(index)];
+    // The display only: the entry typed before the switch is still the engine's.
+    if (mode == kNumberMode) lblDisplay->setText(QStringLiteral("0."));
+    engine_.ApplyMode(mode);
+    MirrorKeys();
+    ShowHelp(HelpText(mode));
+}
+
+bool frmZorvane::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift, const QString& text) {
+    const char16_t typed = text.size() == 1 ? text.front().unicode() : u'\0';
+    const auto index = KeyDownIndex(keyCode, shift.testFlag(Qt::KeypadModifier), typed);
+    return index && PressShortcut(*index);
+}
+
+bool frmZorvane::Form_KeyPress(const QString& text) {
+    if (text.size() != 1) return false;
+    const auto index = KeyPressIndex(text.front().unicode(), engine_.CalcMode);
+    return index && PressShortcut(*index);
+}
+
+bool frmZorvane::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // One handler at most: a key the key-code table names never reaches the character table.
+    return Form_KeyDown(key->key(), key->modifiers(), key->text()) || Form_KeyPress(key->text());
+}
+
+void frmZorvane::MirrorKeys() {
+    for (std::size_t i = 0; i < cmdCalc.size(); ++i) {
+        const auto index = static_cast<ButtonIndex>(i);
+        cmdCalc[i]->setText(FromView(engine_.Caption(index)));
+        cmdCalc[i]->setEnabled(engine_.Enabled(index));
+    }
+}
+
+void frmZorvane::ShowHelp(std::string_view help) {
+    // QLabel breaks lines at line feeds only; the text itself keeps its carriage returns.
+    QString text = FromView(help);
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    Label1->setText(text);
+    if (text.isEmpty()) {
+        Label1->setGeometry(ToPixels(kLabelEmptyRect));
+        return;
+    }
+    const QSize fit = Label1->sizeHint();
+    Label1->setGeometry(CentredLabelLeft(fit.width()), ToPixels(kLabelEmptyRect.Top), fit.width(),
+                        fit.height());
+}
+
+bool frmZorvane::PressShortcut(ButtonIndex index) {
+    // A shortcut naming a disabled button does nothing, and is still used up so that the
+    // character does not land in the display either.
+    if (engine_.Enabled(index)) {
+        cmdCalc[static_cast<std::size_t>(index)]->setFocus(Qt::ShortcutFocusReason);
+        cmdCalc_Click(index);
+    }
+    return true;
+}

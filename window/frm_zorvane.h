@@ -1,0 +1,56 @@
+#pragma once
+
+// Qt first: the moc of Qt 6.4 fails on <concepts> when a standard header pulls it in before
+// any Qt header has.
+#include <QWidget>
+
+#include "calc_engine.h"
+
+#include <array>
+#include <string_view>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QString;
+
+// The one window: a display, the mode selector, the 23-button pad and the help label. It owns
+// the engine and keeps no calculator state of its own: the buttons mirror the engine's captions
+// and enabled flags, and the display shows what the engine returns.
+class frmZorvane : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds every control and runs Form_Load, so the window is centred and ready when shown.
+    explicit frmZorvane(QWidget* parent = nullptr);
+    ~frmZorvane() override;
+
+    // The only road from a pad button, or a shortcut naming it, to the engine.
+    void cmdCalc_Click(int index);
+    void Option1_Click(int index);
+    // Key preview. Each returns whether the key was a shortcut, in which case it has been used
+    // up: it must not also reach the focused control.
+    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift, const QString& text);
+    bool Form_KeyPress(const QString& text);
+
+    QLineEdit* lblDisplay = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<QRadioButton*, 3> Option1{};
+    std::array<QPushButton*, kKeyCount> cmdCalc{};
+    QLabel* Label1 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void MirrorKeys();
+    void ShowHelp(std::string_view help);
+    bool PressShortcut(ButtonIndex index);
+
+    CalcEngine engine_;
+    QButtonGroup* optionGroup_ = nullptr;
+};

@@ -1,0 +1,89 @@
+#include "key_map.h"
+
+#include <QtCore/qnamespace.h>
+
+#include <array>
+
+namespace {
+
+struct KeyCodeRow {
+    int Key;
+    ButtonIndex Index;
+};
+
+inline constexpr std::array<KeyCodeRow, 5> kAnyKeyRows{{
+    {Qt::Key_Backspace, 0},
+    {Qt::Key_Delete, 1},
+    {Qt::Key_Escape, 2},
+    // A focused push button ignores Enter, so the key would otherwise do nothing.
+    {Qt::Key_Return, 22},
+    {Qt::Key_Enter, 22},
+}};
+
+// By digit 0..9.
+inline constexpr std::array<ButtonIndex, 10> kDigitIndexes{18, 13, 14, 15, 8, 9, 10, 3, 4, 5};
+
+inline constexpr std::array<KeyCodeRow, 6> kKeypadRows{{
+    {Qt::Key_Plus, 21},
+    {Qt::Key_Minus, 16},
+    {Qt::Key_Asterisk, 11},
+    {Qt::Key_Slash, 6},
+    {Qt::Key_Period, 20},
+    {Qt::Key_Comma, 20},  // the keypad's decimal key on layouts with a decimal comma
+}};
+
+struct CharacterRow {
+    char16_t Typed;
+    std::string_view Mode;  // empty: every mode
+    ButtonIndex Index;
+};
+
+inline constexpr std::array<CharacterRow, 16> kCharacterRows{{
+    {u'S', {}, 7},
+    {u's', {}, 7},
+    {u'P', {}, 12},
+    {u'p', {}, 12},
+    {u'R', {}, 17},
+    {u'r', {}, 17},
+    {u'X', {}, 11},
+    {u'x', {}, 11},
+    {u'=', {}, 22},
+    // For keyboards without a keypad, and so that dates and times type as they are written.
+    {u'+', {}, 21},
+    {u'-', {}, 16},
+    {u'*', {}, 11},
+    {u'/', kNumberMode, 6},
+    {u'/', kDateMode, 20},
+    {u'.', kNumberMode, 20},
+    {u':', kTimeMode, 20},
+}};
+
+constexpr bool IsPrintable(char16_t typed) { return typed >= u' ' && typed != u'\x7f'; }
+
+}  // namespace
+
+std::optional<ButtonIndex> KeyDownIndex(int key, bool keypad, char16_t typed) {
+    for (const KeyCodeRow& row : kAnyKeyRows) {
+        if (row.Key == key) return row.Index;
+    }
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        const int digit = key - Qt::Key_0;
+        // A layout that types another character with this key and Shift ("*" on Shift+8) meant
+        // that character; the character table decides.
+        if (IsPrintable(typed) && typed != u'0' + digit) return std::nullopt;
+        return kDigitIndexes[static_cast<std::size_t>(digit)];
+    }
+    if (keypad) {
+        for (const KeyCodeRow& row : kKeypadRows) {
+            if (row.Key == key) return row.Index;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ButtonIndex> KeyPressIndex(char16_t typed, std::string_view mode) {
+    for (const CharacterRow& row : kCharacterRows) {
+        if (row.Typed == typed && (row.Mode.empty() || row.Mode == mode)) return row.Index;
+    }
+    return std::nullopt;
+}
