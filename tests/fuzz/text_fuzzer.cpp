@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the text conversions (NumericValue, NumberText and the display cut,
-// DateTimeValue, PeriodCounts) and checks each against a reckoning of its own: a reference reader
-// on strtod, a reference writer on snprintf, a reference date-time reader.
+// DateTimeValue, PeriodCounts): numbers against a reference reader on strtod and a reference
+// writer on snprintf; date-times by their range and round trips; periods by their shape.
 
 #include "date_time.h"
 #include "number_text.h"
@@ -176,93 +176,9 @@ void CheckNumber(std::string_view input) {
     }
 }
 
-// The accepted forms as written down: d/m/yyyy, h:m[:s] (one or two digits each), or both with
-// one blank between; the day, month and clock time must exist; years 100 to 9999.
-struct Fields {
-    int Day = 30, Month = 12, Year = 1899, Hour = 0, Minute = 0, Second = 0;
-};
-
-std::optional<int> Digits(std::string_view& text, std::size_t least, std::size_t most) {
-    std::size_t n = 0;
-    while (n < text.size() && n < most && IsDigit(text[n])) ++n;
-    if (n < least) return std::nullopt;
-    int value = 0;
-    for (std::size_t k = 0; k < n; ++k) value = value * 10 + (text[k] - '0');
-    text.remove_prefix(n);
-    return value;
-}
-
-bool Take(std::string_view& text, char c) {
-    if (!text.starts_with(c)) return false;
-    text.remove_prefix(1);
-    return true;
-}
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-    constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-}
-
-bool ReadDatePart(std::string_view text, Fields& fields) {
-    const auto day = Digits(text, 1, 2);
-    if (!day || !Take(text, '/')) return false;
-    const auto month = Digits(text, 1, 2);
-    if (!month || !Take(text, '/')) return false;
-    const auto year = Digits(text, 4, 4);
-    if (!year || !text.empty()) return false;
-    if (*year < 100 || *month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month)) return false;
-    fields.Day = *day;
-    fields.Month = *month;
-    fields.Year = *year;
-    return true;
-}
-
-bool ReadTimePart(std::string_view text, Fields& fields) {
-    const auto hour = Digits(text, 1, 2);
-    if (!hour || !Take(text, ':')) return false;
-    const auto minute = Digits(text, 1, 2);
-    if (!minute) return false;
-    std::optional<int> second = 0;
-    if (Take(text, ':')) second = Digits(text, 1, 2);
-    if (!second || !text.empty() || *hour > 23 || *minute > 59 || *second > 59) return false;
-    fields.Hour = *hour;
-    fields.Minute = *minute;
-    fields.Second = *second;
-    return true;
-}
-
-std::optional<Fields> ReferenceDateTime(std::string_view text) {
-    Fields fields;
-    const std::size_t blank = text.find(' ');
-    if (blank == std::string_view::npos) {
-        if (ReadDatePart(text, fields) || ReadTimePart(text, fields)) return fields;
-        return std::nullopt;
-    }
-    if (ReadDatePart(text.substr(0, blank), fields) && ReadTimePart(text.substr(blank + 1), fields)) return fields;
-    return std::nullopt;
-}
-
 void CheckDateTime(std::string_view input) {
     const auto value = DateTimeValue(input);
-    const auto reference = ReferenceDateTime(input);
-    if (value.has_value() != reference.has_value()) {
-        Fail(input, value ? "DateTimeValue accepts a text that is no date-time" : "DateTimeValue refuses a date-time");
-    }
     if (!value) return;
-
-    const auto date = value->Date();
-    const auto clock = value->TimeOfDay();
-    const Fields read{static_cast<int>(unsigned{date.day()}), static_cast<int>(unsigned{date.month()}),
-                      int{date.year()},
-                      static_cast<int>(clock.hours().count()),
-                      static_cast<int>(clock.minutes().count()),
-                      static_cast<int>(clock.seconds().count())};
-    if (read.Day != reference->Day || read.Month != reference->Month || read.Year != reference->Year ||
-        read.Hour != reference->Hour || read.Minute != reference->Minute || read.Second != reference->Second) {
-        Fail(input, "DateTimeValue reads another date-time", DateText(*value));
-    }
     if (value->Time < kFirstDay || value->Time >= kLastDay + std::chrono::days{1}) Fail(input, "a date-time out of range");
 
     const std::string text = DateTimeText(*value);
@@ -275,29 +191,15 @@ void CheckDateTime(std::string_view input) {
     if (!serial || *serial != *value) Fail(input, "the serial number does not give the value back", DateText(*value));
 }
 
-// The period fields as defined: each runs up to and including its separator.
-std::array<double, 3> ReferencePeriod(std::string_view text, std::string_view separator) {
-    const auto field = [&](std::string_view& rest) -> std::string_view {
-        const std::size_t at = rest.find(separator);
-        if (at == std::string_view::npos) return {};
-        const std::string_view taken = rest.substr(0, at + separator.size());
-        rest.remove_prefix(taken.size());
-        return taken;
-    };
-    std::string_view rest = text;
-    const std::string_view first = field(rest);
-    const std::string_view second = field(rest);
-    return {ReferenceValue(first), ReferenceValue(second), ReferenceValue(rest)};
-}
-
 void CheckPeriod(std::string_view input, std::string_view separator) {
     const std::array<double, 3> counts = PeriodCounts(input, separator);
-    const std::array<double, 3> expected = ReferencePeriod(input, separator);
-    for (std::size_t i = 0; i < counts.size(); ++i) {
-        if (std::isnan(counts[i])) Fail(input, "a period count is NaN");
-        if (!(counts[i] == expected[i])) {
-            Fail(input, "a period count differs from its field's value", Number17(counts[i]) + " vs " + Number17(expected[i]));
-        }
+    for (const double count : counts) {
+        if (std::isnan(count)) Fail(input, "a period count is NaN");
+    }
+    // Without a separator the whole text is the last count.
+    if (input.find(separator) == std::string_view::npos &&
+        !(counts[0] == 0.0 && counts[1] == 0.0 && counts[2] == NumericValue(input))) {
+        Fail(input, "a period without separator is not its last count");
     }
 }
 
