@@ -4,6 +4,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Lets a desktop shell match the window with its menu entry, and so show the entry's icon.
+    QApplication::setDesktopFileName(QStringLiteral("morvelin"));
     frmZorvane window;
     window.show();
     return QApplication::exec();

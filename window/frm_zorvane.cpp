@@ -1,5 +1,6 @@
 #include "frm_zorvane.h"
 
+#include "accessible_names.h"
 #include "fonts.h"
 #include "geometry.h"
 #include "help_texts.h"
@@ -10,21 +11,21 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr std::array<std::string_view, 3> kOptionModes{kNumberMode, kDateMode, kTimeMode};
+static_assert(std::ranges::equal(kOptionModes, kAccessibleModes, {}, {}, &AccessibleMode::Mode));
 
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -39,7 +40,7 @@ frmZorvane::frmZorvane(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Morvelin"));
-    setWindowIcon(QIcon(QPixmap::fromImage(MorvelinIcon())));
+    setWindowIcon(MorvelinWindowIcon());
     setFont(WindowFont());
     setFixedSize(ToPixels(kClientWidth), ToPixels(kClientHeight));
 
@@ -47,6 +48,7 @@ frmZorvane::frmZorvane(QWidget* parent)
     lblDisplay->setGeometry(ToPixels(kDisplayRect));
     lblDisplay->setFont(DisplayFont());
     lblDisplay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblDisplay->setAccessibleName(FromView(kDisplayName));
 
     Frame1 = new QGroupBox(QStringLiteral("Modul"), this);
     Frame1->setGeometry(ToPixels(kFrameRect));
@@ -65,6 +67,7 @@ frmZorvane::frmZorvane(QWidget* parent)
         Option1[slot]->setGeometry(ToPixels(kOptionRects[slot]));
         // Set explicitly, or the buttons would inherit the frame's bold caption font.
         Option1[slot]->setFont(WindowFont());
+        Option1[slot]->setAccessibleDescription(FromView(kAccessibleModes[slot].OptionDescription));
         optionGroup_->addButton(Option1[slot], i);
     }
     Option1[0]->setChecked(true);
@@ -175,8 +178,17 @@ bool frmZorvane::eventFilter(QObject* watched, QEvent* event) {
 void frmZorvane::MirrorKeys() {
     for (std::size_t i = 0; i < cmdCalc.size(); ++i) {
         const auto index = static_cast<ButtonIndex>(i);
-        cmdCalc[i]->setText(FromView(engine_.Caption(index)));
-        cmdCalc[i]->setEnabled(engine_.Enabled(index));
+        const std::string_view caption = engine_.Caption(index);
+        const bool enabled = engine_.Enabled(index);
+        cmdCalc[i]->setText(FromView(caption));
+        cmdCalc[i]->setEnabled(enabled);
+        // Every caption has a row (checked where the table is defined).
+        const AccessibleKey& key = *FindAccessibleKey(enabled ? engine_.CalcMode : kNumberMode, caption);
+        cmdCalc[i]->setAccessibleName(FromView(key.Name));
+        cmdCalc[i]->setAccessibleDescription(FromView(enabled ? key.Description : kUnavailableDescription));
+    }
+    for (const AccessibleMode& mode : kAccessibleModes) {
+        if (mode.Mode == engine_.CalcMode) lblDisplay->setAccessibleDescription(FromView(mode.DisplayDescription));
     }
 }
 

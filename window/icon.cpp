@@ -1,5 +1,7 @@
 #include "icon.h"
 
+#include <QPixmap>
+
 #include <array>
 
 namespace {
@@ -74,4 +76,19 @@ QImage MorvelinIcon() {
     }
     Fill(image, 6, 30, 19, 1, kGrey);
     return image;
+}
+
+QImage MorvelinIcon(int size) {
+    const int whole = (size + 31) / 32 * 32;
+    QImage sharp = MorvelinIcon()
+                       .convertToFormat(QImage::Format_ARGB32)
+                       .scaled(whole, whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (whole == size) return sharp;
+    return sharp.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QIcon MorvelinWindowIcon() {
+    QIcon icon;
+    for (const int size : {32, 64}) icon.addPixmap(QPixmap::fromImage(MorvelinIcon(size)));
+    return icon;
 }

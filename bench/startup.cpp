@@ -1,0 +1,175 @@
+// Start-up cost of the program: the time from just before exec to the window's first painted
+// frame, and the resident memory at that moment; the median of 20 fresh processes. Each run
+// re-executes this binary as a child that opens the window the way app/main.cpp does.
+#include "frm_zorvane.h"
+
+#include <QApplication>
+#include <QEvent>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kRuns = 20;
+constexpr std::string_view kChildFlag = "--child";
+// A child that has not painted by then is stuck; SIGALRM ends it and the run counts as failed.
+constexpr unsigned kChildSeconds = 20;
+
+struct Sample {
+    std::string Platform;
+    double Milliseconds;
+    double CpuMilliseconds;  // user and system time: steadier than the wall clock on a busy machine
+    double ResidentMiB;
+};
+
+// CLOCK_MONOTONIC is one clock for every process, so a time taken in the child before exec
+// and one taken after its first frame can be subtracted.
+double MonotonicMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+double CpuMs() {
+    timespec used{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return static_cast<double>(used.tv_sec) * 1e3 + static_cast<double>(used.tv_nsec) / 1e6;
+}
+
+double ResidentMiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmRSS:")) return std::strtod(line.c_str() + 6, nullptr) / 1024.0;  // in kB
+    }
+    return 0.0;
+}
+
+// Sees the window's own paint event, which starts the first frame; the queued report runs once
+// the controls have painted and the frame has been flushed to the platform.
+class FirstFrameProbe : public QObject {
+public:
+    FirstFrameProbe(int reportFd, double execMs) : reportFd_(reportFd), execMs_(execMs) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            QMetaObject::invokeMethod(this, &FirstFrameProbe::Report, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Report() {
+        const double elapsed = MonotonicMs() - execMs_;
+        const std::string line = std::to_string(elapsed) + ' ' + std::to_string(CpuMs()) + ' ' +
+                                 std::to_string(ResidentMiB()) + ' ' + QApplication::platformName().toStdString() +
+                                 '\n';
+        if (write(reportFd_, line.data(), line.size()) != static_cast<ssize_t>(line.size())) std::_Exit(2);
+        QApplication::quit();
+    }
+
+    int reportFd_;
+    double execMs_;
+    bool seen_ = false;
+};
+
+int RunChild(int argc, char* argv[], int reportFd, double execMs) {
+    alarm(kChildSeconds);
+    QApplication application(argc, argv);
+    frmZorvane window;
+    FirstFrameProbe probe(reportFd, execMs);
+    window.installEventFilter(&probe);
+    window.show();
+    return QApplication::exec();
+}
+
+std::optional<Sample> RunOnce(const char* name, bool quiet) {
+    int fds[2];
+    if (pipe(fds) != 0) return std::nullopt;
+    const pid_t child = fork();
+    if (child < 0) return std::nullopt;
+    if (child == 0) {
+        close(fds[0]);
+        if (quiet) (void)freopen("/dev/null", "w", stderr);
+        const std::string fd = std::to_string(fds[1]);
+        const std::string execMs = std::to_string(MonotonicMs());
+        execl("/proc/self/exe", name, kChildFlag.data(), fd.c_str(), execMs.c_str(), static_cast<char*>(nullptr));
+        std::_Exit(127);
+    }
+    close(fds[1]);
+    std::string report;
+    char buffer[256];
+    for (ssize_t got; (got = read(fds[0], buffer, sizeof buffer)) != 0;) {
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) break;
+        report.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(fds[0]);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    Sample sample{};
+    std::istringstream fields(report);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+        !(fields >> sample.Milliseconds >> sample.CpuMilliseconds >> sample.ResidentMiB >> sample.Platform)) {
+        return std::nullopt;
+    }
+    return sample;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc == 4 && argv[1] == kChildFlag) {
+        return RunChild(1, argv, static_cast<int>(std::strtol(argv[2], nullptr, 10)), std::strtod(argv[3], nullptr));
+    }
+    // Without a display the window still paints, into the offscreen platform's memory.
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
+    std::string platform;
+    std::vector<double> milliseconds;
+    std::vector<double> cpuMilliseconds;
+    std::vector<double> residentMiB;
+    for (int run = 0; run < kRuns; ++run) {
+        // The first run shows what the platform has to say; the others would only repeat it.
+        const auto sample = RunOnce(argv[0], run > 0);
+        if (!sample) {
+            std::cerr << "startup_bench: run " << run + 1 << " did not report a painted frame\n";
+            return 1;
+        }
+        platform = sample->Platform;
+        milliseconds.push_back(sample->Milliseconds);
+        cpuMilliseconds.push_back(sample->CpuMilliseconds);
+        residentMiB.push_back(sample->ResidentMiB);
+    }
+    std::printf("Start-up to the first painted frame, median of %d runs (Qt platform %s):\n", kRuns, platform.c_str());
+    std::printf("  time      %7.1f ms   (fastest %.1f, slowest %.1f)\n", Median(milliseconds),
+                *std::min_element(milliseconds.begin(), milliseconds.end()),
+                *std::max_element(milliseconds.begin(), milliseconds.end()));
+    std::printf("  CPU time  %7.1f ms\n", Median(cpuMilliseconds));
+    std::printf("  resident  %7.1f MiB\n", Median(residentMiB));
+    return 0;
+}
