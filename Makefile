@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 GENERATOR ?= Ninja
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package clean
 
 all: build
 
@@ -17,13 +17,65 @@ build: configure
 	@cmake --build $(BUILD_DIR)
 
 run: build
-	@echo "The engine is built; the window comes with the next step."
+	@$(BUILD_DIR)/app/morvelin
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
 
 bench: build
 	@$(BUILD_DIR)/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_display_aggregates_only=true
+	@$(BUILD_DIR)/bench/startup_bench
+
+# The program, its menu entry, icons and AppStream file under PREFIX (DESTDIR is honoured too).
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, written into $(BUILD_DIR).
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	@rm -rf $(BUILD_DIR)
+
+# The engine's fuzzers (clang++ and libFuzzer), each run for FUZZ_SECONDS on a fresh copy of its
+# seed corpus, so that nothing a run finds is written into the tree. A crash stops the target,
+# its input left in $(FUZZ_DIR)/artifacts/.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzz
+fuzz:
+	@cmake -S tests/fuzz -B $(FUZZ_DIR) -G $(GENERATOR) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_DIR)
+	@for harness in press text; do \
+	  rm -rf $(FUZZ_DIR)/corpus/$$harness && \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$harness $(FUZZ_DIR)/artifacts/$$harness && \
+	  cp tests/fuzz/corpus/$$harness/* $(FUZZ_DIR)/corpus/$$harness/ && \
+	  echo "fuzz: $${harness}_fuzzer for $(FUZZ_SECONDS) s" && \
+	  $(FUZZ_DIR)/$${harness}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/artifacts/$$harness/ \
+	    $$(test $$harness = text && echo -dict=tests/fuzz/text.dict) \
+	    $(FUZZ_DIR)/corpus/$$harness || exit 1; \
+	done
+
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer in a build folder
+# of its own; the first finding stops the run.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+
+.PHONY: test-sanitize leak-check lint
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DMORVELIN_BENCH=OFF \
+	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(SANITIZE_DIR)
+	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j2
+
+# A whole window session under valgrind memcheck.
+leak-check: build
+	@scripts/leak-check $(BUILD_DIR)
+
+# clang-format, clang-tidy and cppcheck over the tree.
+lint: build
+	@scripts/lint $(BUILD_DIR)
