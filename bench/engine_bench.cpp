@@ -45,8 +45,7 @@ void Computation(benchmark::State& state, std::string_view mode, const std::stri
     }
     // Seconds per press, printed with an SI prefix (n for nanoseconds).
     state.counters["per_press"] = benchmark::Counter(
-        static_cast<double>(keys.size()),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        static_cast<double>(keys.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 BENCHMARK_CAPTURE(Computation, NumberChain, "Number", "1 2 3 . 4 5 + 6 7 8 X 9 = = sqrt 1/x");
@@ -73,13 +72,15 @@ void LongEntry(benchmark::State& state, std::string_view mode, std::string_view 
 }
 
 BENCHMARK_CAPTURE(LongEntry, DigitThenBackspace, "Number", "7", "Backspace")
-    ->RangeMultiplier(10)->Range(10, 100'000)->Complexity();
-BENCHMARK_CAPTURE(LongEntry, SignTwice, "Number", "+/-", "+/-")
-    ->RangeMultiplier(10)->Range(10, 100'000)->Complexity();
+    ->RangeMultiplier(10)
+    ->Range(10, 100'000)
+    ->Complexity();
+BENCHMARK_CAPTURE(LongEntry, SignTwice, "Number", "+/-", "+/-")->RangeMultiplier(10)->Range(10, 100'000)->Complexity();
 BENCHMARK_CAPTURE(LongEntry, DateSeparatorThenBackspace, "Date", "/", "Backspace")
-    ->RangeMultiplier(10)->Range(10, 100'000)->Complexity();
-BENCHMARK_CAPTURE(LongEntry, TimeDifThenC, "Time", "Dif", "C")
-    ->RangeMultiplier(10)->Range(10, 100'000)->Complexity();
+    ->RangeMultiplier(10)
+    ->Range(10, 100'000)
+    ->Complexity();
+BENCHMARK_CAPTURE(LongEntry, TimeDifThenC, "Time", "Dif", "C")->RangeMultiplier(10)->Range(10, 100'000)->Complexity();
 
 }  // namespace
 

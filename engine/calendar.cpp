@@ -55,8 +55,6 @@ std::int64_t DayCount(DateTime a, DateTime b) { return (floor<days>(b.Time) - fl
 
 std::int64_t HourCount(DateTime a, DateTime b) { return (floor<hours>(b.Time) - floor<hours>(a.Time)).count(); }
 
-std::int64_t MinuteCount(DateTime a, DateTime b) {
-    return (floor<minutes>(b.Time) - floor<minutes>(a.Time)).count();
-}
+std::int64_t MinuteCount(DateTime a, DateTime b) { return (floor<minutes>(b.Time) - floor<minutes>(a.Time)).count(); }
 
 std::int64_t SecondCount(DateTime a, DateTime b) { return (b.Time - a.Time).count(); }

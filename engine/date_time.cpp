@@ -123,9 +123,7 @@ std::string DateText(DateTime value) {
     return text;
 }
 
-double SerialNumber(DateTime value) {
-    return static_cast<double>((value.Time - kZeroDate).count()) / kSecondsPerDay;
-}
+double SerialNumber(DateTime value) { return static_cast<double>((value.Time - kZeroDate).count()) / kSecondsPerDay; }
 
 std::optional<DateTime> FromSerialNumber(double days) {
     // Bounds checked in days first, so the conversion to seconds cannot overflow.

@@ -34,8 +34,8 @@ std::string Difference(DateTime a, DateTime b, const DifferenceUnits& units) {
     const std::int64_t middle = units.CountMiddle(anchor, later) - (units.LowersMiddle(earlier, later) ? 1 : 0);
     const DateTime anchor2 = *units.AddMiddle(anchor, middle);
     const std::int64_t small = units.CountSmall(anchor2, later);
-    return std::to_string(large) + units.LargeName + std::to_string(middle) + units.MiddleName +
-           std::to_string(small) + units.SmallName;
+    return std::to_string(large) + units.LargeName + std::to_string(middle) + units.MiddleName + std::to_string(small) +
+           units.SmallName;
 }
 
 constexpr DifferenceUnits kDateUnits{

@@ -98,8 +98,8 @@ struct Decimal {
 
 Decimal ToDecimal(double x) {
     char buffer[32];
-    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), x,
-                                      std::chars_format::scientific, kSignificantDigits - 1);
+    const auto result =
+        std::to_chars(std::begin(buffer), std::end(buffer), x, std::chars_format::scientific, kSignificantDigits - 1);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     Decimal decimal{text.front() == '-', {}, 0};
     const std::size_t e = text.find('e');
@@ -108,8 +108,8 @@ Decimal ToDecimal(double x) {
     }
     while (decimal.Digits.size() > 1 && decimal.Digits.back() == '0') decimal.Digits.pop_back();
     const std::string_view exponent = text.substr(e + 1);
-    std::from_chars(exponent.data() + (exponent.front() == '+' ? 1 : 0),
-                    exponent.data() + exponent.size(), decimal.Exponent);
+    std::from_chars(exponent.data() + (exponent.front() == '+' ? 1 : 0), exponent.data() + exponent.size(),
+                    decimal.Exponent);
     return decimal;
 }
 
@@ -167,8 +167,7 @@ double NumericValue(std::string_view text) {
     const char* first = scan.Compact.data();
     const auto [ptr, ec] = std::from_chars(first, first + scan.Compact.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        value = scan.HasNonZeroDigit && scan.LeadingExponent > 0 ? std::numeric_limits<double>::infinity()
-                                                                  : 0.0;
+        value = scan.HasNonZeroDigit && scan.LeadingExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (ec != std::errc{}) {
         value = 0.0;
     }
@@ -185,7 +184,8 @@ std::string NumberText(double x) {
 std::string CutToDisplay(std::string text) {
     if (text.size() <= kDisplayWidth) return text;
     const std::size_t e = text.find('E');
-    if (e != std::string::npos) return CutMantissa(std::string_view(text).substr(0, e), std::string_view(text).substr(e));
+    if (e != std::string::npos)
+        return CutMantissa(std::string_view(text).substr(0, e), std::string_view(text).substr(e));
 
     const std::size_t point = std::min(text.find('.'), text.size());
     if (point <= kDisplayWidth) return text.substr(0, kDisplayWidth);

@@ -27,18 +27,15 @@ namespace {
 constexpr std::array<std::string_view, 3> kOptionModes{kNumberMode, kDateMode, kTimeMode};
 static_assert(std::ranges::equal(kOptionModes, kAccessibleModes, {}, {}, &AccessibleMode::Mode));
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 int TwipsToWholePixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
 }  // namespace
 
 frmZorvane::frmZorvane(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Morvelin"));
     setWindowIcon(MorvelinWindowIcon());
     setFont(WindowFont());
@@ -56,9 +53,9 @@ frmZorvane::frmZorvane(QWidget* parent)
     Frame1->setFocusPolicy(Qt::NoFocus);
     // The caption sits in the top border line. Fusion draws the border below the caption, where
     // the option buttons, 240 twips from the frame's top, would straddle it.
-    Frame1->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0px 2px; }"));
+    Frame1->setStyleSheet(
+        QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0px 2px; }"));
 
     optionGroup_ = new QButtonGroup(this);
     for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
@@ -79,7 +76,7 @@ frmZorvane::frmZorvane(QWidget* parent)
 
     for (int i = 0; i < static_cast<int>(kKeyCount); ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        QPushButton* button = new QPushButton(FromView(kKeyTable[slot].Number), this);
+        auto* button = new QPushButton(FromView(kKeyTable[slot].Number), this);
         button->setGeometry(ToPixels(kPadRects[slot]));
         button->setFont(PadFont());
         // Enter presses "=" through the key preview, never a default button.
@@ -202,8 +199,7 @@ void frmZorvane::ShowHelp(std::string_view help) {
         return;
     }
     const QSize fit = Label1->sizeHint();
-    Label1->setGeometry(CentredLabelLeft(fit.width()), ToPixels(kLabelEmptyRect.Top), fit.width(),
-                        fit.height());
+    Label1->setGeometry(CentredLabelLeft(fit.width()), ToPixels(kLabelEmptyRect.Top), fit.width(), fit.height());
 }
 
 bool frmZorvane::PressShortcut(ButtonIndex index) {

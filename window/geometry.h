@@ -10,8 +10,8 @@ inline constexpr int kTwipsPerPixel = 15;
 // layout has no rounding to decide.
 constexpr int ToPixels(int twips) { return twips / kTwipsPerPixel; }
 constexpr bool IsWholePixels(const TwipsRect& rect) {
-    return rect.Left % kTwipsPerPixel == 0 && rect.Top % kTwipsPerPixel == 0 &&
-           rect.Width % kTwipsPerPixel == 0 && rect.Height % kTwipsPerPixel == 0;
+    return rect.Left % kTwipsPerPixel == 0 && rect.Top % kTwipsPerPixel == 0 && rect.Width % kTwipsPerPixel == 0 &&
+           rect.Height % kTwipsPerPixel == 0;
 }
 QRect ToPixels(const TwipsRect& rect);
 
@@ -23,8 +23,7 @@ struct Placement {
 
 // Centres an outer window size on a whole screen, all in twips. Nothing clamps: a window larger
 // than the screen gets a negative Top or Left.
-Placement CentredPlacement(double screenWidth, double screenHeight, double windowWidth,
-                           double windowHeight);
+Placement CentredPlacement(double screenWidth, double screenHeight, double windowWidth, double windowHeight);
 
 // Left edge in pixels of a label `width` pixels wide centred about kLabelCentreTwips.
 int CentredLabelLeft(int width);

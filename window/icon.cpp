@@ -26,10 +26,10 @@ enum Colour : uint {
 };
 
 constexpr std::array<QRgb, 16> kPalette{
-    qRgba(0, 0, 0, 0), qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),
-    qRgb(128, 128, 0), qRgb(0, 0, 128),     qRgb(0, 128, 128),   qRgb(192, 192, 192),
+    qRgba(0, 0, 0, 0),   qRgb(0, 0, 0),     qRgb(128, 0, 0),     qRgb(0, 128, 0),
+    qRgb(128, 128, 0),   qRgb(0, 0, 128),   qRgb(0, 128, 128),   qRgb(192, 192, 192),
     qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),     qRgb(255, 255, 0),
-    qRgb(0, 0, 255),   qRgb(0, 255, 255),   qRgb(255, 255, 255), qRgb(255, 128, 0),
+    qRgb(0, 0, 255),     qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(255, 128, 0),
 };
 
 void Fill(QImage& image, int left, int top, int width, int height, Colour colour) {

@@ -2,6 +2,7 @@
 
 #include <QtCore/qnamespace.h>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -60,12 +61,16 @@ inline constexpr std::array<CharacterRow, 16> kCharacterRows{{
 
 constexpr bool IsPrintable(char16_t typed) { return typed >= u' ' && typed != u'\x7f'; }
 
+template <std::size_t N>
+std::optional<ButtonIndex> IndexOfKey(const std::array<KeyCodeRow, N>& rows, int key) {
+    const auto row = std::ranges::find(rows, key, &KeyCodeRow::Key);
+    return row != rows.end() ? std::optional{row->Index} : std::nullopt;
+}
+
 }  // namespace
 
 std::optional<ButtonIndex> KeyDownIndex(int key, bool keypad, char16_t typed) {
-    for (const KeyCodeRow& row : kAnyKeyRows) {
-        if (row.Key == key) return row.Index;
-    }
+    if (const auto index = IndexOfKey(kAnyKeyRows, key)) return index;
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         const int digit = key - Qt::Key_0;
         // A layout that types another character with this key and Shift ("*" on Shift+8) meant
@@ -73,17 +78,11 @@ std::optional<ButtonIndex> KeyDownIndex(int key, bool keypad, char16_t typed) {
         if (IsPrintable(typed) && typed != u'0' + digit) return std::nullopt;
         return kDigitIndexes[static_cast<std::size_t>(digit)];
     }
-    if (keypad) {
-        for (const KeyCodeRow& row : kKeypadRows) {
-            if (row.Key == key) return row.Index;
-        }
-    }
-    return std::nullopt;
+    return keypad ? IndexOfKey(kKeypadRows, key) : std::nullopt;
 }
 
 std::optional<ButtonIndex> KeyPressIndex(char16_t typed, std::string_view mode) {
-    for (const CharacterRow& row : kCharacterRows) {
-        if (row.Typed == typed && (row.Mode.empty() || row.Mode == mode)) return row.Index;
-    }
-    return std::nullopt;
+    const auto row = std::ranges::find_if(
+        kCharacterRows, [&](const CharacterRow& r) { return r.Typed == typed && (r.Mode.empty() || r.Mode == mode); });
+    return row != kCharacterRows.end() ? std::optional{row->Index} : std::nullopt;
 }

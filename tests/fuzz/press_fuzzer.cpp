@@ -70,7 +70,8 @@ struct Step {
 class Run {
 public:
     [[noreturn]] void Fail(const CalcEngine& engine, std::string_view display, std::string_view what) const {
-        std::fprintf(stderr, "\npress_fuzzer: %.*s\n  keys: %s\n  display: \"%.*s\"\n  EntryText \"%s\", PendingOp \"%s\"\n",
+        std::fprintf(stderr,
+                     "\npress_fuzzer: %.*s\n  keys: %s\n  display: \"%.*s\"\n  EntryText \"%s\", PendingOp \"%s\"\n",
                      static_cast<int>(what.size()), what.data(), KeyText().c_str(), static_cast<int>(display.size()),
                      display.data(), engine.EntryText.c_str(), engine.PendingOp.c_str());
         std::abort();
@@ -144,7 +145,8 @@ void CheckKeys(const Run& run, const CalcEngine& engine, std::string_view displa
     const auto column = ColumnOf(engine.CalcMode);
     for (std::size_t i = 0; i < kKeyCount; ++i) {
         const auto index = static_cast<ButtonIndex>(i);
-        if (engine.Caption(index) != kKeyTable[i].*column) run.Fail(engine, display, "a caption differs from the key table");
+        if (engine.Caption(index) != kKeyTable[i].*column)
+            run.Fail(engine, display, "a caption differs from the key table");
         const bool enabled = engine.CalcMode == kNumberMode || !kKeyTable[i].NumberOnly;
         if (engine.Enabled(index) != enabled) run.Fail(engine, display, "an enabled flag differs from the key table");
     }
@@ -186,7 +188,8 @@ void CheckNumberPress(const Run& run, const CalcEngine& engine, std::string_view
     if (result.Beep && (caption != "." || engine.EntryText.find('.') == std::string::npos)) {
         run.Fail(engine, display, "a beep other than for a second decimal point");
     }
-    if ((caption == "=" || caption == "1/x" || caption == "sqrt") && display != kError && display.size() > kDisplayWidth) {
+    if ((caption == "=" || caption == "1/x" || caption == "sqrt") && display != kError &&
+        display.size() > kDisplayWidth) {
         run.Fail(engine, display, "a result wider than 15 characters");
     }
     if (caption == "=" && display != kError) {
@@ -197,7 +200,8 @@ void CheckNumberPress(const Run& run, const CalcEngine& engine, std::string_view
     }
     if (caption == "%" && display != kError) {
         const auto* percent = std::get_if<double>(&engine.Operand2);
-        if (percent == nullptr || NumberText(*percent) != display) run.Fail(engine, display, "a percent is not Operand2's text");
+        if (percent == nullptr || NumberText(*percent) != display)
+            run.Fail(engine, display, "a percent is not Operand2's text");
     }
 }
 
@@ -212,7 +216,8 @@ void CheckCalendarPress(const Run& run, const CalcEngine& engine, const EngineSt
     if (display != engine.EntryText) {
         if (display != message) run.Fail(engine, display, "the display is neither EntryText nor the mode's message");
         if (!engine.EntryText.empty()) run.Fail(engine, display, "EntryText not empty after a format message");
-        if (!isOperator && caption != "=") run.Fail(engine, display, "a format message from a key that validates nothing");
+        if (!isOperator && caption != "=")
+            run.Fail(engine, display, "a format message from a key that validates nothing");
         // Nothing but the entry changes; at "=" the second operand has been taken already.
         EngineState expected = before;
         expected.EntryText.clear();
@@ -237,7 +242,8 @@ void CheckCalendarPress(const Run& run, const CalcEngine& engine, const EngineSt
         if (moved == nullptr) run.Fail(engine, display, "a moved date is not held as a Date");
         const std::string text = engine.CalcMode == kDateMode ? DateText(*moved) : DateTimeText(*moved);
         if (text != display) run.Fail(engine, display, "the shown date is not the text of Operand1");
-        if (engine.CalcMode == kTimeMode && (moved->Time < kZeroDate || moved->Time >= kZeroDate + std::chrono::days{1})) {
+        if (engine.CalcMode == kTimeMode &&
+            (moved->Time < kZeroDate || moved->Time >= kZeroDate + std::chrono::days{1})) {
             run.Fail(engine, display, "a moved time is not a time of day");
         }
         if (!engine.ResultShown) run.Fail(engine, display, "a result without ResultShown");

@@ -146,7 +146,8 @@ void CheckNumber(std::string_view input) {
     const double x = NumericValue(input);
     if (std::isnan(x)) Fail(input, "NumericValue gave NaN");
     const double reference = ReferenceValue(input);
-    if (!(x == reference)) Fail(input, "NumericValue differs from the reference reading", Number17(x) + " vs " + Number17(reference));
+    if (!(x == reference))
+        Fail(input, "NumericValue differs from the reference reading", Number17(x) + " vs " + Number17(reference));
     if (!std::isfinite(x)) return;
 
     const std::string text = NumberText(x);
@@ -157,7 +158,8 @@ void CheckNumber(std::string_view input) {
     // 15 significant digits, rounded: re-read, the number is within half a unit of the 15th digit.
     const double again = NumericValue(text);
     const double tolerance = std::max(1e-14 * std::abs(x), std::numeric_limits<double>::denorm_min());
-    if (std::abs(again - x) > tolerance) Fail(input, "NumberText does not re-read to the number", text + " gives " + Number17(again));
+    if (std::abs(again - x) > tolerance)
+        Fail(input, "NumberText does not re-read to the number", text + " gives " + Number17(again));
 
     const std::string cut = CutToDisplay(text);
     if (cut.size() > kDisplayWidth) Fail(input, "the cut is wider than 15 characters", cut);
@@ -179,7 +181,8 @@ void CheckNumber(std::string_view input) {
 void CheckDateTime(std::string_view input) {
     const auto value = DateTimeValue(input);
     if (!value) return;
-    if (value->Time < kFirstDay || value->Time >= kLastDay + std::chrono::days{1}) Fail(input, "a date-time out of range");
+    if (value->Time < kFirstDay || value->Time >= kLastDay + std::chrono::days{1})
+        Fail(input, "a date-time out of range");
 
     const std::string text = DateTimeText(*value);
     const auto again = DateTimeValue(text);

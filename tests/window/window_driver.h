@@ -65,8 +65,7 @@ inline bool ClickKeys(frmZorvane& window, const QString& keys) {
 }
 
 // One key press and release, delivered where the platform would: to the focused control.
-inline void PressKey(frmZorvane& window, int key, Qt::KeyboardModifiers modifiers,
-                     const QString& text) {
+inline void PressKey(frmZorvane& window, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
     QWidget* target = window.focusWidget() != nullptr ? window.focusWidget() : &window;
     QTest::sendKeyEvent(QTest::Press, target, Qt::Key(key), text, modifiers);
     QTest::sendKeyEvent(QTest::Release, target, Qt::Key(key), text, modifiers);
@@ -76,11 +75,16 @@ inline void PressKey(frmZorvane& window, int key, Qt::KeyboardModifiers modifier
 // editing keys for the control characters Qt reports as their text.
 inline int KeyOf(QChar c) {
     switch (c.unicode()) {
-        case u'\r': return Qt::Key_Return;
-        case u'\b': return Qt::Key_Backspace;
-        case u'\x1b': return Qt::Key_Escape;
-        case u'\x7f': return Qt::Key_Delete;
-        default: return c.toUpper().unicode();
+        case u'\r':
+            return Qt::Key_Return;
+        case u'\b':
+            return Qt::Key_Backspace;
+        case u'\x1b':
+            return Qt::Key_Escape;
+        case u'\x7f':
+            return Qt::Key_Delete;
+        default:
+            return c.toUpper().unicode();
     }
 }
 

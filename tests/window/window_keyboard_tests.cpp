@@ -14,10 +14,10 @@ QString Preamble(const QString& mode) {
     return QStringLiteral("1 2 + 3 4");
 }
 
-void AddKey(const char* name, const char* mode, int key, Qt::KeyboardModifiers modifiers,
-            const QString& text, int index, Outcome outcome = Outcome::Presses) {
-    QTest::addRow("%s: %s", mode, name) << QString::fromLatin1(mode) << key << int(modifiers) << text
-                                        << index << int(outcome);
+void AddKey(const char* name, const char* mode, int key, Qt::KeyboardModifiers modifiers, const QString& text,
+            int index, Outcome outcome = Outcome::Presses) {
+    QTest::addRow("%s: %s", mode, name) << QString::fromLatin1(mode) << key << int(modifiers) << text << index
+                                        << int(outcome);
 }
 
 void AddCharacter(const char* mode, QChar typed, int index, Outcome outcome = Outcome::Presses) {
@@ -79,8 +79,9 @@ private slots:
 
         for (const QChar c : QStringLiteral("SsPpRrXx=+-*/.")) {
             const int index = QStringLiteral("SsPpRrXx=+-*/.").indexOf(c);
-            AddCharacter("Number", c, std::array{7, 7, 12, 12, 17, 17, 11, 11, 22, 21, 16, 11, 6, 20}
-                                          [static_cast<std::size_t>(index)]);
+            AddCharacter(
+                "Number", c,
+                std::array{7, 7, 12, 12, 17, 17, 11, 11, 22, 21, 16, 11, 6, 20}[static_cast<std::size_t>(index)]);
         }
         AddCharacter("Number", u':', -1, Outcome::PassesOn);
         AddCharacter("Number", u'a', -1, Outcome::PassesOn);
@@ -138,31 +139,60 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("keypad");
         QTest::addColumn<QString>("display");
-        QTest::newRow("sum") << "Number" << "12+3=" << false << "15";
-        QTest::newRow("sum on the keypad") << "Number" << "12+3=" << true << "15";
-        QTest::newRow("Enter presses =") << "Number" << "2+3\r" << false << "5";
-        QTest::newRow("keypad Enter presses =") << "Number" << "2+3\r" << true << "5";
-        QTest::newRow("typed times") << "Number" << "6*7=" << false << "42";
-        QTest::newRow("typed x") << "Number" << "6x7=" << false << "42";
-        QTest::newRow("typed minus") << "Number" << "9-4=" << false << "5";
-        QTest::newRow("typed divide") << "Number" << "8/2=" << false << "4";
-        QTest::newRow("typed point") << "Number" << "2.5+1=" << false << "3.5";
-        QTest::newRow("Escape clears all") << "Number" << "5+3\x1b" "2=" << false << "2";
-        QTest::newRow("Delete clears the entry") << "Number" << "12+34\x7f" "5=" << false << "17";
-        QTest::newRow("Backspace twice") << "Number" << "123\b\b" << false << "1";
-        QTest::newRow("percent") << "Number" << "200+10p" << false << "20";
-        QTest::newRow("square root") << "Number" << "81s" << false << "9";
-        QTest::newRow("reciprocal") << "Number" << "4r" << false << "0.25";
-        QTest::newRow("date typed as written") << "Date" << "11/05/2000" << false << "11/05/2000";
-        QTest::newRow("date with the keypad point") << "Date" << "10.05.2000" << true << "10/05/2000";
-        QTest::newRow("date difference") << "Date" << "11/05/2000*9/10/2011=" << false << "11 Years: 4 Months: 28 Days";
-        QTest::newRow("date minus a period") << "Date" << "11/05/2000-01/00/03\r" << false << "10/05/1997";
-        QTest::newRow("date plus a period") << "Date" << "11/05/2000+01/00/03=" << false << "12/05/2003";
-        QTest::newRow("time typed as written") << "Time" << "11:05:20" << false << "11:05:20";
-        QTest::newRow("time with the keypad point") << "Time" << "11.05.20" << true << "11:05:20";
-        QTest::newRow("time difference") << "Time" << "11:05:20x19:10:23\r" << false << "8 Hours: 5 Minutes: 3 Seconds ";
-        QTest::newRow("time plus a period") << "Time" << "11:05:20+01:00:03=" << false << "12:05:23";
-        QTest::newRow("disabled keys do nothing") << "Time" << "9sprSPR" << false << "9";
+        QTest::newRow("sum") << "Number"
+                             << "12+3=" << false << "15";
+        QTest::newRow("sum on the keypad") << "Number"
+                                           << "12+3=" << true << "15";
+        QTest::newRow("Enter presses =") << "Number"
+                                         << "2+3\r" << false << "5";
+        QTest::newRow("keypad Enter presses =") << "Number"
+                                                << "2+3\r" << true << "5";
+        QTest::newRow("typed times") << "Number"
+                                     << "6*7=" << false << "42";
+        QTest::newRow("typed x") << "Number"
+                                 << "6x7=" << false << "42";
+        QTest::newRow("typed minus") << "Number"
+                                     << "9-4=" << false << "5";
+        QTest::newRow("typed divide") << "Number"
+                                      << "8/2=" << false << "4";
+        QTest::newRow("typed point") << "Number"
+                                     << "2.5+1=" << false << "3.5";
+        QTest::newRow("Escape clears all") << "Number"
+                                           << "5+3\x1b"
+                                              "2="
+                                           << false << "2";
+        QTest::newRow("Delete clears the entry") << "Number"
+                                                 << "12+34\x7f"
+                                                    "5="
+                                                 << false << "17";
+        QTest::newRow("Backspace twice") << "Number"
+                                         << "123\b\b" << false << "1";
+        QTest::newRow("percent") << "Number"
+                                 << "200+10p" << false << "20";
+        QTest::newRow("square root") << "Number"
+                                     << "81s" << false << "9";
+        QTest::newRow("reciprocal") << "Number"
+                                    << "4r" << false << "0.25";
+        QTest::newRow("date typed as written") << "Date"
+                                               << "11/05/2000" << false << "11/05/2000";
+        QTest::newRow("date with the keypad point") << "Date"
+                                                    << "10.05.2000" << true << "10/05/2000";
+        QTest::newRow("date difference") << "Date"
+                                         << "11/05/2000*9/10/2011=" << false << "11 Years: 4 Months: 28 Days";
+        QTest::newRow("date minus a period") << "Date"
+                                             << "11/05/2000-01/00/03\r" << false << "10/05/1997";
+        QTest::newRow("date plus a period") << "Date"
+                                            << "11/05/2000+01/00/03=" << false << "12/05/2003";
+        QTest::newRow("time typed as written") << "Time"
+                                               << "11:05:20" << false << "11:05:20";
+        QTest::newRow("time with the keypad point") << "Time"
+                                                    << "11.05.20" << true << "11:05:20";
+        QTest::newRow("time difference") << "Time"
+                                         << "11:05:20x19:10:23\r" << false << "8 Hours: 5 Minutes: 3 Seconds ";
+        QTest::newRow("time plus a period") << "Time"
+                                            << "11:05:20+01:00:03=" << false << "12:05:23";
+        QTest::newRow("disabled keys do nothing") << "Time"
+                                                  << "9sprSPR" << false << "9";
     }
     void typedSequences() {
         QFETCH(QString, mode);
@@ -179,11 +209,21 @@ private slots:
         QTest::addColumn<QString>("clicked");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("display");
-        QTest::newRow("a digit shows once") << "" << "5" << "5";
-        QTest::newRow("Backspace runs the key once") << "1 2" << "\b" << "1";
-        QTest::newRow("Enter runs = once") << "2 + 3" << "\r" << "5";
-        QTest::newRow("other characters go into the text") << "" << "ab" << "0.ab";
-        QTest::newRow("and the next press replaces them") << "" << "ab7" << "7";
+        QTest::newRow("a digit shows once") << ""
+                                            << "5"
+                                            << "5";
+        QTest::newRow("Backspace runs the key once") << "1 2"
+                                                     << "\b"
+                                                     << "1";
+        QTest::newRow("Enter runs = once") << "2 + 3"
+                                           << "\r"
+                                           << "5";
+        QTest::newRow("other characters go into the text") << ""
+                                                           << "ab"
+                                                           << "0.ab";
+        QTest::newRow("and the next press replaces them") << ""
+                                                          << "ab7"
+                                                          << "7";
     }
     void keysInTheDisplay() {
         QFETCH(QString, clicked);

@@ -14,9 +14,9 @@
 
 namespace {
 
-constexpr std::array<const char*, 23> kNumberCaptions{
-    "Backspace", "CE", "C", "7", "8", "9", "/", "sqrt", "4", "5", "6", "X",
-    "%",         "1",  "2", "3", "-", "1/x", "0", "+/-", ".", "+", "="};
+constexpr std::array<const char*, 23> kNumberCaptions{"Backspace", "CE",  "C", "7",   "8", "9", "/", "sqrt",
+                                                      "4",         "5",   "6", "X",   "%", "1", "2", "3",
+                                                      "-",         "1/x", "0", "+/-", ".", "+", "="};
 
 QWidget* Control(const frmZorvane& window, const QString& name) {
     if (name == QLatin1String("lblDisplay")) return window.lblDisplay;
@@ -145,7 +145,8 @@ private slots:
         QTest::addColumn<float>("left");
         QTest::addColumn<float>("top");
         QTest::newRow("1920 x 1080 screen") << 28800.0 << 16200.0 << 7680.0 << 5400.0 << 10560.0f << 5400.0f;
-        QTest::newRow("odd difference keeps half a twip") << 28800.0 << 16200.0 << 7665.0 << 5400.0 << 10567.5f << 5400.0f;
+        QTest::newRow("odd difference keeps half a twip")
+            << 28800.0 << 16200.0 << 7665.0 << 5400.0 << 10567.5f << 5400.0f;
         QTest::newRow("odd height too") << 28800.0 << 16200.0 << 7680.0 << 5415.0 << 10560.0f << 5392.5f;
         QTest::newRow("window larger than the screen") << 7000.0 << 4000.0 << 7680.0 << 5400.0 << -340.0f << -700.0f;
         QTest::newRow("window as large as the screen") << 7560.0 << 4920.0 << 7560.0 << 4920.0 << 0.0f << 0.0f;

@@ -13,22 +13,21 @@ struct PadState {
     std::array<bool, 23> Enabled;
 };
 
-constexpr std::array<bool, 23> kAllEnabled{true, true, true, true, true, true, true, true,
-                                           true, true, true, true, true, true, true, true,
-                                           true, true, true, true, true, true, true};
+constexpr std::array<bool, 23> kAllEnabled{true, true, true, true, true, true, true, true, true, true, true, true,
+                                           true, true, true, true, true, true, true, true, true, true, true};
 // Keys 6, 7, 12 and 17 are Number-only.
-constexpr std::array<bool, 23> kCalendarEnabled{true, true, true, true, true, true, false, false,
-                                                true, true, true, true, false, true, true, true,
-                                                true, false, true, true, true, true, true};
+constexpr std::array<bool, 23> kCalendarEnabled{true, true,  true, true, true,  true, false, false,
+                                                true, true,  true, true, false, true, true,  true,
+                                                true, false, true, true, true,  true, true};
 
-const PadState kNumberPad{{"Backspace", "CE", "C", "7", "8", "9", "/", "sqrt", "4", "5", "6", "X",
-                           "%", "1", "2", "3", "-", "1/x", "0", "+/-", ".", "+", "="},
+const PadState kNumberPad{{"Backspace", "CE", "C", "7", "8", "9",   "/", "sqrt", "4", "5", "6", "X",
+                           "%",         "1",  "2", "3", "-", "1/x", "0", "+/-",  ".", "+", "="},
                           kAllEnabled};
-const PadState kDatePad{{"Backspace", "CE", "C", "7", "8", "9", "/", "sqrt", "4", "5", "6", "Dif",
-                         "%", "1", "2", "3", "Sub", "1/x", "0", "+/-", "/", "Add", "="},
+const PadState kDatePad{{"Backspace", "CE", "C", "7", "8",   "9",   "/", "sqrt", "4", "5",   "6", "Dif",
+                         "%",         "1",  "2", "3", "Sub", "1/x", "0", "+/-",  "/", "Add", "="},
                         kCalendarEnabled};
-const PadState kTimePad{{"Backspace", "CE", "C", "7", "8", "9", "/", "sqrt", "4", "5", "6", "Dif",
-                         "%", "1", "2", "3", "Sub", "1/x", "0", "+/-", ":", "Add", "="},
+const PadState kTimePad{{"Backspace", "CE", "C", "7", "8",   "9",   "/", "sqrt", "4", "5",   "6", "Dif",
+                         "%",         "1",  "2", "3", "Sub", "1/x", "0", "+/-",  ":", "Add", "="},
                         kCalendarEnabled};
 
 const PadState& PadOf(const QString& mode) {
@@ -40,14 +39,52 @@ const PadState& PadOf(const QString& mode) {
 QString Lines(const QStringList& lines) { return lines.join(QLatin1Char('\n')); }
 
 const QString kDateLines = Lines({
-    "Date Format dd/mm/yyyy", "", "DIF", "11/05/2000", "Dif", "9/10/2011", "=",
-    "11 Years: 4 Months: 28 Days", "", "SUB", "11/05/2000", "Sub", "01/00/03", "=", "10/05/1997", "",
-    "ADD", "11/05/2000", "Add", "01/00/03", "=", "12/05/2003",
+    "Date Format dd/mm/yyyy",
+    "",
+    "DIF",
+    "11/05/2000",
+    "Dif",
+    "9/10/2011",
+    "=",
+    "11 Years: 4 Months: 28 Days",
+    "",
+    "SUB",
+    "11/05/2000",
+    "Sub",
+    "01/00/03",
+    "=",
+    "10/05/1997",
+    "",
+    "ADD",
+    "11/05/2000",
+    "Add",
+    "01/00/03",
+    "=",
+    "12/05/2003",
 });
 const QString kTimeLines = Lines({
-    "Time Format hh:mm:ss", "", "DIF", "11:05:20", "Dif", "19:10:23", "=",
-    "8 Hours: 5 Minutes: 3 Seconds", "", "SUB", "11:05:20", "Sub", "01:00:03", "=", "10:05:17", "",
-    "ADD", "11:05:20", "Add", "01:00:03", "=", "12:05:23",
+    "Time Format hh:mm:ss",
+    "",
+    "DIF",
+    "11:05:20",
+    "Dif",
+    "19:10:23",
+    "=",
+    "8 Hours: 5 Minutes: 3 Seconds",
+    "",
+    "SUB",
+    "11:05:20",
+    "Sub",
+    "01:00:03",
+    "=",
+    "10:05:17",
+    "",
+    "ADD",
+    "11:05:20",
+    "Add",
+    "01:00:03",
+    "=",
+    "12:05:23",
 });
 
 }  // namespace
@@ -59,21 +96,36 @@ private slots:
     void clicks_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("display");
-        QTest::newRow("sum") << "1 + 2 + 3 =" << "6";
-        QTest::newRow("product") << "1 2 X 3 =" << "36";
-        QTest::newRow("clear all") << "5 + 3 C 2 =" << "2";
-        QTest::newRow("backspace") << "1 2 3 Backspace" << "12";
-        QTest::newRow("clear entry") << "1 2 CE 4" << "4";
-        QTest::newRow("sign change") << "4 +/-" << "-4";
-        QTest::newRow("square root") << "8 1 sqrt" << "9";
-        QTest::newRow("reciprocal") << "4 1/x" << "0.25";
-        QTest::newRow("date difference") << "[Date] 11/05/2000 Dif 9/10/2011 =" << "11 Years: 4 Months: 28 Days";
-        QTest::newRow("date minus a period") << "[Date] 11/05/2000 Sub 01/00/03 =" << "10/05/1997";
-        QTest::newRow("date plus a period") << "[Date] 11/05/2000 Add 01/00/03 =" << "12/05/2003";
-        QTest::newRow("first date shown normalised") << "[Date] 11/5/2000 Dif" << "11/05/2000";
-        QTest::newRow("time difference ends in a blank") << "[Time] 11:05:20 Dif 19:10:23 =" << "8 Hours: 5 Minutes: 3 Seconds ";
-        QTest::newRow("time minus a period") << "[Time] 11:05:20 Sub 01:00:03 =" << "10:05:17";
-        QTest::newRow("time plus a period") << "[Time] 11:05:20 Add 01:00:03 =" << "12:05:23";
+        QTest::newRow("sum") << "1 + 2 + 3 ="
+                             << "6";
+        QTest::newRow("product") << "1 2 X 3 ="
+                                 << "36";
+        QTest::newRow("clear all") << "5 + 3 C 2 ="
+                                   << "2";
+        QTest::newRow("backspace") << "1 2 3 Backspace"
+                                   << "12";
+        QTest::newRow("clear entry") << "1 2 CE 4"
+                                     << "4";
+        QTest::newRow("sign change") << "4 +/-"
+                                     << "-4";
+        QTest::newRow("square root") << "8 1 sqrt"
+                                     << "9";
+        QTest::newRow("reciprocal") << "4 1/x"
+                                    << "0.25";
+        QTest::newRow("date difference") << "[Date] 11/05/2000 Dif 9/10/2011 ="
+                                         << "11 Years: 4 Months: 28 Days";
+        QTest::newRow("date minus a period") << "[Date] 11/05/2000 Sub 01/00/03 ="
+                                             << "10/05/1997";
+        QTest::newRow("date plus a period") << "[Date] 11/05/2000 Add 01/00/03 ="
+                                            << "12/05/2003";
+        QTest::newRow("first date shown normalised") << "[Date] 11/5/2000 Dif"
+                                                     << "11/05/2000";
+        QTest::newRow("time difference ends in a blank") << "[Time] 11:05:20 Dif 19:10:23 ="
+                                                         << "8 Hours: 5 Minutes: 3 Seconds ";
+        QTest::newRow("time minus a period") << "[Time] 11:05:20 Sub 01:00:03 ="
+                                             << "10:05:17";
+        QTest::newRow("time plus a period") << "[Time] 11:05:20 Add 01:00:03 ="
+                                            << "12:05:23";
     }
     void clicks() {
         QFETCH(QString, keys);
@@ -126,8 +178,10 @@ private slots:
         QTest::addColumn<int>("length");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::newRow("Date") << "Date" << 166 << "Date Format dd/mm/yyyy" << "12/05/2003";
-        QTest::newRow("Time") << "Time" << 155 << "Time Format hh:mm:ss" << "12:05:23";
+        QTest::newRow("Date") << "Date" << 166 << "Date Format dd/mm/yyyy"
+                              << "12/05/2003";
+        QTest::newRow("Time") << "Time" << 155 << "Time Format hh:mm:ss"
+                              << "12:05:23";
     }
     void helpTextsHeldExactly() {
         QFETCH(QString, mode);
@@ -158,14 +212,22 @@ private slots:
     void switchesKeepTheEngineState_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("display");
-        QTest::newRow("display kept on Date") << "1 2 [Date]" << "12";
-        QTest::newRow("display kept on Time") << "1 2 [Date] [Time]" << "12";
-        QTest::newRow("Number shows 0.") << "1 2 [Date] [Time] [Number]" << "0.";
-        QTest::newRow("entry survives the switches") << "1 2 [Date] [Time] [Number] 3" << "123";
-        QTest::newRow("operand and operator survive") << "5 + [Date] [Number] 3 =" << "8";
-        QTest::newRow("result kept on Time") << "2 + 3 = [Time]" << "5";
-        QTest::newRow("date entry carried into Number") << "[Date] 1 1 / 5 [Number] +/-" << "-11/5";
-        QTest::newRow("date operand carried into Time") << "[Date] 1/1/2000 Dif [Time] Backspace" << "01/01/200";
+        QTest::newRow("display kept on Date") << "1 2 [Date]"
+                                              << "12";
+        QTest::newRow("display kept on Time") << "1 2 [Date] [Time]"
+                                              << "12";
+        QTest::newRow("Number shows 0.") << "1 2 [Date] [Time] [Number]"
+                                         << "0.";
+        QTest::newRow("entry survives the switches") << "1 2 [Date] [Time] [Number] 3"
+                                                     << "123";
+        QTest::newRow("operand and operator survive") << "5 + [Date] [Number] 3 ="
+                                                      << "8";
+        QTest::newRow("result kept on Time") << "2 + 3 = [Time]"
+                                             << "5";
+        QTest::newRow("date entry carried into Number") << "[Date] 1 1 / 5 [Number] +/-"
+                                                        << "-11/5";
+        QTest::newRow("date operand carried into Time") << "[Date] 1/1/2000 Dif [Time] Backspace"
+                                                        << "01/01/200";
     }
     void switchesKeepTheEngineState() {
         QFETCH(QString, keys);
