@@ -30,7 +30,8 @@ TEST(FullRange, EveryDayStepsLikeTheReckoning) {
             ASSERT_EQ(AddMonths(from, months), InRange(AddCivilMonths(day, months))) << CivilText(day) << " " << months;
         }
         for (const std::int64_t years : {1, -1}) {
-            ASSERT_EQ(AddYears(from, years), InRange(AddCivilMonths(day, 12 * years))) << CivilText(day) << " " << years;
+            ASSERT_EQ(AddYears(from, years), InRange(AddCivilMonths(day, 12 * years)))
+                << CivilText(day) << " " << years;
         }
         checked += 7;
     }

@@ -34,14 +34,6 @@ constexpr Civil NextDay(Civil c) {
     return {c.Year + 1, 1, 1};
 }
 
-// Days since 01/01/0001: the whole years before, the months before, then the day.
-constexpr std::int64_t DayNumber(Civil c) {
-    const std::int64_t years = c.Year - 1;
-    std::int64_t days = 365 * years + years / 4 - years / 100 + years / 400;
-    for (int month = 1; month < c.Month; ++month) days += DaysInMonth(c.Year, month);
-    return days + c.Day - 1;
-}
-
 // Every day from 01/01/0100 to 31/12/9999, walked one at a time; index 0 is 01/01/0100.
 inline const std::vector<Civil>& AllDays() {
     static const std::vector<Civil> days = [] {
