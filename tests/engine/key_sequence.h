@@ -23,6 +23,8 @@ struct SequenceRow {
     std::string Keys;
     std::string Expected;
 };
+// Names the row in test listings instead of dumping its bytes.
+inline void PrintTo(const SequenceRow& row, std::ostream* out) { *out << row.Mode << ": " << row.Keys; }
 class KeySequenceTest : public testing::TestWithParam<SequenceRow> {};
 class FormatErrorTest : public testing::TestWithParam<SequenceRow> {};
 std::string RowName(const testing::TestParamInfo<SequenceRow>& info);
