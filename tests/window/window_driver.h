@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringList>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 // A shown and active window: focus and arrow-key navigation need an active window.
@@ -24,16 +24,9 @@ inline std::unique_ptr<frmZorvane> OpenWindow() {
 
 inline QString DisplayText(const frmZorvane& window) { return window.lblDisplay->text(); }
 
-inline QPushButton* EnabledButton(const frmZorvane& window, const QString& caption) {
-    for (QPushButton* button : window.cmdCalc) {
+inline QAbstractButton* Find(const auto& buttons, const QString& caption) {
+    for (QAbstractButton* button : buttons) {
         if (button->isEnabled() && button->text() == caption) return button;
-    }
-    return nullptr;
-}
-
-inline QRadioButton* Option(const frmZorvane& window, const QString& caption) {
-    for (QRadioButton* option : window.Option1) {
-        if (option->text() == caption) return option;
     }
     return nullptr;
 }
@@ -43,20 +36,16 @@ inline QRadioButton* Option(const frmZorvane& window, const QString& caption) {
 // character. False if some key has no enabled button.
 inline bool ClickKeys(frmZorvane& window, const QString& keys) {
     for (const QString& word : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (word.startsWith(QLatin1Char('[')) && word.endsWith(QLatin1Char(']'))) {
-            QRadioButton* option = Option(window, word.mid(1, word.size() - 2));
+        if (word.startsWith(QLatin1Char('['))) {
+            QAbstractButton* option = Find(window.Option1, word.mid(1, word.size() - 2));
             if (option == nullptr) return false;
             // On the indicator, which every style counts as part of the button.
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
             continue;
         }
-        QStringList presses{word};
-        if (EnabledButton(window, word) == nullptr) {
-            presses.clear();
-            for (const QChar c : word) presses << QString(c);
-        }
-        for (const QString& caption : presses) {
-            QPushButton* button = EnabledButton(window, caption);
+        const bool whole = Find(window.cmdCalc, word) != nullptr;
+        for (const QString& caption : whole ? QStringList{word} : word.split(QString(), Qt::SkipEmptyParts)) {
+            QAbstractButton* button = Find(window.cmdCalc, caption);
             if (button == nullptr) return false;
             QTest::mouseClick(button, Qt::LeftButton);
         }
@@ -71,26 +60,15 @@ inline void PressKey(frmZorvane& window, int key, Qt::KeyboardModifiers modifier
     QTest::sendKeyEvent(QTest::Release, target, Qt::Key(key), text, modifiers);
 }
 
-// Qt's key code for a typed character: its upper-case code point for printable Latin-1, and the
-// editing keys for the control characters Qt reports as their text.
+// Qt's key code for a typed character: the upper-case code point, or the editing key for a
+// control character.
 inline int KeyOf(QChar c) {
-    switch (c.unicode()) {
-        case u'\r':
-            return Qt::Key_Return;
-        case u'\b':
-            return Qt::Key_Backspace;
-        case u'\x1b':
-            return Qt::Key_Escape;
-        case u'\x7f':
-            return Qt::Key_Delete;
-        default:
-            return c.toUpper().unicode();
-    }
+    const int editing = QStringLiteral("\r\b\x1b\x7f").indexOf(c);
+    if (editing >= 0) return std::array{Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Delete}[editing];
+    return c.toUpper().unicode();
 }
 
 // Types each character on the main keyboard, or on the keypad.
 inline void TypeText(frmZorvane& window, const QString& text, bool keypad = false) {
-    for (const QChar c : text) {
-        PressKey(window, KeyOf(c), keypad ? Qt::KeypadModifier : Qt::NoModifier, QString(c));
-    }
+    for (const QChar c : text) PressKey(window, KeyOf(c), keypad ? Qt::KeypadModifier : Qt::NoModifier, QString(c));
 }
