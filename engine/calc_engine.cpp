@@ -26,9 +26,7 @@ PressResult CalcEngine::Press(ButtonIndex index) {
 
     if (EntryText == kError) EntryText.clear();
     const std::string_view caption = captions_[index];
-    const std::span<const KeyRule> rules = RulesOf(CalcMode);
-    const auto rule = std::ranges::find(rules, caption, &KeyRule::Caption);
-    const Outcome outcome = rule != rules.end() ? (this->*rule->Run)(caption) : Outcome{};
+    const Outcome outcome = Run(RulesOf(CalcMode), caption);
     return {outcome.Message.empty() ? EntryText : std::string(outcome.Message), outcome.Beep};
 }
 
@@ -48,6 +46,31 @@ std::string_view CalcEngine::Caption(ButtonIndex index) const {
 
 bool CalcEngine::Enabled(ButtonIndex index) const {
     return index >= 0 && index < static_cast<ButtonIndex>(kKeyCount) && enabled_[index];
+}
+
+const std::array<CalcEngine::KeyRule, 13> CalcEngine::kSharedRules{{
+    {"0", &CalcEngine::Digit},
+    {"1", &CalcEngine::Digit},
+    {"2", &CalcEngine::Digit},
+    {"3", &CalcEngine::Digit},
+    {"4", &CalcEngine::Digit},
+    {"5", &CalcEngine::Digit},
+    {"6", &CalcEngine::Digit},
+    {"7", &CalcEngine::Digit},
+    {"8", &CalcEngine::Digit},
+    {"9", &CalcEngine::Digit},
+    {"Backspace", &CalcEngine::Backspace},
+    {"CE", &CalcEngine::ClearEntry},
+    {"C", &CalcEngine::ClearAll},
+}};
+
+CalcEngine::Outcome CalcEngine::Run(std::span<const KeyRule> modeRules, std::string_view caption) {
+    if (modeRules.empty()) return {};  // no such mode: nothing happens
+    for (const std::span<const KeyRule> rules : {modeRules, std::span<const KeyRule>(kSharedRules)}) {
+        const auto rule = std::ranges::find(rules, caption, &KeyRule::Caption);
+        if (rule != rules.end()) return (this->*rule->Run)(caption);
+    }
+    return {};
 }
 
 std::span<const CalcEngine::KeyRule> CalcEngine::RulesOf(std::string_view mode) {

@@ -52,6 +52,8 @@ private:
     };
 
     static std::span<const KeyRule> RulesOf(std::string_view mode);
+    // The mode's own rule for the caption, else the shared one; no rule changes nothing.
+    Outcome Run(std::span<const KeyRule> modeRules, std::string_view caption);
     const CalendarMode& Calendar() const;
 
     // Shared by every mode.
@@ -79,9 +81,11 @@ private:
     Outcome CalendarOperator(std::string_view caption);
     Outcome CalendarEquals(std::string_view caption);
 
-    static const std::array<KeyRule, 23> kNumberRules;
-    static const std::array<KeyRule, 18> kDateRules;
-    static const std::array<KeyRule, 18> kTimeRules;
+    // Each mode's own keys; the digits and the clearing keys, the same in every mode, are shared.
+    static const std::array<KeyRule, 13> kSharedRules;
+    static const std::array<KeyRule, 10> kNumberRules;
+    static const std::array<KeyRule, 5> kDateRules;
+    static const std::array<KeyRule, 5> kTimeRules;
 
     std::array<std::string_view, kKeyCount> captions_{};
     std::array<bool, kKeyCount> enabled_{};

@@ -49,46 +49,20 @@ std::optional<DateTime> Move(const CalendarMode& mode, DateTime from, std::strin
 
 }  // namespace
 
-const std::array<CalcEngine::KeyRule, 18> CalcEngine::kDateRules{{
-    {"0", &CalcEngine::Digit},
-    {"1", &CalcEngine::Digit},
-    {"2", &CalcEngine::Digit},
-    {"3", &CalcEngine::Digit},
-    {"4", &CalcEngine::Digit},
-    {"5", &CalcEngine::Digit},
-    {"6", &CalcEngine::Digit},
-    {"7", &CalcEngine::Digit},
-    {"8", &CalcEngine::Digit},
-    {"9", &CalcEngine::Digit},
+const std::array<CalcEngine::KeyRule, 5> CalcEngine::kDateRules{{
     {"/", &CalcEngine::AppendOnly},
     {"Add", &CalcEngine::CalendarOperator},
     {"Sub", &CalcEngine::CalendarOperator},
     {"Dif", &CalcEngine::CalendarOperator},
     {"=", &CalcEngine::CalendarEquals},
-    {"Backspace", &CalcEngine::Backspace},
-    {"CE", &CalcEngine::ClearEntry},
-    {"C", &CalcEngine::ClearAll},
 }};
 
-const std::array<CalcEngine::KeyRule, 18> CalcEngine::kTimeRules{{
-    {"0", &CalcEngine::Digit},
-    {"1", &CalcEngine::Digit},
-    {"2", &CalcEngine::Digit},
-    {"3", &CalcEngine::Digit},
-    {"4", &CalcEngine::Digit},
-    {"5", &CalcEngine::Digit},
-    {"6", &CalcEngine::Digit},
-    {"7", &CalcEngine::Digit},
-    {"8", &CalcEngine::Digit},
-    {"9", &CalcEngine::Digit},
+const std::array<CalcEngine::KeyRule, 5> CalcEngine::kTimeRules{{
     {":", &CalcEngine::AppendOnly},
     {"Add", &CalcEngine::CalendarOperator},
     {"Sub", &CalcEngine::CalendarOperator},
     {"Dif", &CalcEngine::CalendarOperator},
     {"=", &CalcEngine::CalendarEquals},
-    {"Backspace", &CalcEngine::Backspace},
-    {"CE", &CalcEngine::ClearEntry},
-    {"C", &CalcEngine::ClearAll},
 }};
 
 const CalendarMode& CalcEngine::Calendar() const { return CalcMode == kTimeMode ? kTimeCalendar : kDateCalendar; }

@@ -24,17 +24,7 @@ constexpr Operation kOperations[] = {
 
 }  // namespace
 
-const std::array<CalcEngine::KeyRule, 23> CalcEngine::kNumberRules{{
-    {"0", &CalcEngine::Digit},
-    {"1", &CalcEngine::Digit},
-    {"2", &CalcEngine::Digit},
-    {"3", &CalcEngine::Digit},
-    {"4", &CalcEngine::Digit},
-    {"5", &CalcEngine::Digit},
-    {"6", &CalcEngine::Digit},
-    {"7", &CalcEngine::Digit},
-    {"8", &CalcEngine::Digit},
-    {"9", &CalcEngine::Digit},
+const std::array<CalcEngine::KeyRule, 10> CalcEngine::kNumberRules{{
     {".", &CalcEngine::DecimalPoint},
     {"+", &CalcEngine::ArithmeticOperator},
     {"-", &CalcEngine::ArithmeticOperator},
@@ -43,9 +33,6 @@ const std::array<CalcEngine::KeyRule, 23> CalcEngine::kNumberRules{{
     {"%", &CalcEngine::Percent},
     {"=", &CalcEngine::NumberEquals},
     {"+/-", &CalcEngine::ChangeSign},
-    {"Backspace", &CalcEngine::Backspace},
-    {"CE", &CalcEngine::ClearEntry},
-    {"C", &CalcEngine::ClearAll},
     {"1/x", &CalcEngine::Reciprocal},
     {"sqrt", &CalcEngine::SquareRoot},
 }};
