@@ -4,20 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr std::string_view kError = "ERROR";
-
-// Which column of the key table a mode shows.
-constexpr std::string_view KeyRow::*ColumnOf(std::string_view mode) {
-    if (mode == kNumberMode) return &KeyRow::Number;
-    if (mode == kDateMode) return &KeyRow::Date;
-    if (mode == kTimeMode) return &KeyRow::Time;
-    return nullptr;
-}
-
-}  // namespace
-
 CalcEngine::CalcEngine() { ApplyMode(kNumberMode); }
 
 PressResult CalcEngine::Press(ButtonIndex index) {
@@ -26,15 +12,16 @@ PressResult CalcEngine::Press(ButtonIndex index) {
 
     if (EntryText == kError) EntryText.clear();
     const std::string_view caption = captions_[index];
-    const Outcome outcome = Run(RulesOf(CalcMode), caption);
+    const Mode* mode = ModeOf(CalcMode);
+    const Outcome outcome = mode != nullptr ? Run(*mode, caption) : Outcome{};
     return {outcome.Message.empty() ? EntryText : std::string(outcome.Message), outcome.Beep};
 }
 
 void CalcEngine::ApplyMode(std::string_view mode) {
-    const auto column = ColumnOf(mode);
-    if (column == nullptr) return;
+    const Mode* known = ModeOf(mode);
+    if (known == nullptr) return;
     for (std::size_t i = 0; i < kKeyCount; ++i) {
-        captions_[i] = kKeyTable[i].*column;
+        captions_[i] = kKeyTable[i].*known->Column;
         enabled_[i] = mode == kNumberMode || !kKeyTable[i].NumberOnly;
     }
     CalcMode = mode;
@@ -64,20 +51,22 @@ const std::array<CalcEngine::KeyRule, 13> CalcEngine::kSharedRules{{
     {"C", &CalcEngine::ClearAll},
 }};
 
-CalcEngine::Outcome CalcEngine::Run(std::span<const KeyRule> modeRules, std::string_view caption) {
-    if (modeRules.empty()) return {};  // no such mode: nothing happens
-    for (const std::span<const KeyRule> rules : {modeRules, std::span<const KeyRule>(kSharedRules)}) {
+CalcEngine::Outcome CalcEngine::Run(const Mode& mode, std::string_view caption) {
+    for (const std::span<const KeyRule> rules : {mode.Rules, std::span<const KeyRule>(kSharedRules)}) {
         const auto rule = std::ranges::find(rules, caption, &KeyRule::Caption);
         if (rule != rules.end()) return (this->*rule->Run)(caption);
     }
     return {};
 }
 
-std::span<const CalcEngine::KeyRule> CalcEngine::RulesOf(std::string_view mode) {
-    if (mode == kNumberMode) return kNumberRules;
-    if (mode == kDateMode) return kDateRules;
-    if (mode == kTimeMode) return kTimeRules;
-    return {};
+const CalcEngine::Mode* CalcEngine::ModeOf(std::string_view name) {
+    static const std::array<Mode, 3> kModes{{
+        {kNumberMode, &KeyRow::Number, kNumberRules},
+        {kDateMode, &KeyRow::Date, kDateRules},
+        {kTimeMode, &KeyRow::Time, kTimeRules},
+    }};
+    const auto mode = std::ranges::find(kModes, name, &Mode::Name);
+    return mode != kModes.end() ? &*mode : nullptr;
 }
 
 void CalcEngine::StartFresh() {

@@ -51,9 +51,15 @@ private:
         Action Run;
     };
 
-    static std::span<const KeyRule> RulesOf(std::string_view mode);
+    // A mode: its name, the key-table column it shows, and its own keys' rules.
+    struct Mode {
+        std::string_view Name;
+        std::string_view KeyRow::*Column;
+        std::span<const KeyRule> Rules;
+    };
+    static const Mode* ModeOf(std::string_view name);  // null for an unknown name
     // The mode's own rule for the caption, else the shared one; no rule changes nothing.
-    Outcome Run(std::span<const KeyRule> modeRules, std::string_view caption);
+    Outcome Run(const Mode& mode, std::string_view caption);
     const CalendarMode& Calendar() const;
 
     // Shared by every mode.
@@ -81,6 +87,7 @@ private:
     Outcome CalendarOperator(std::string_view caption);
     Outcome CalendarEquals(std::string_view caption);
 
+    static constexpr std::string_view kError = "ERROR";
     // Each mode's own keys; the digits and the clearing keys, the same in every mode, are shared.
     static const std::array<KeyRule, 13> kSharedRules;
     static const std::array<KeyRule, 10> kNumberRules;

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr std::string_view kError = "ERROR";
-
 struct Operation {
     std::string_view Caption;
     double (*Apply)(double, double);

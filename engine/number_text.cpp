@@ -15,6 +15,12 @@ constexpr int kSignificantDigits = 15;
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The position of the first character at or after `i` that is no blank.
+std::size_t SkipBlanks(std::string_view text, std::size_t i) {
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    return i;
+}
+
 // Reads the leading number of a text into a compact form that from_chars accepts, skipping the
 // blanks between its characters. One pass, so a long entry costs its length.
 struct NumberScan {
@@ -26,11 +32,7 @@ struct NumberScan {
 
 NumberScan ScanNumber(std::string_view text) {
     NumberScan scan;
-    std::size_t i = 0;
-    auto skipBlanks = [&] {
-        while (i < text.size() && IsBlank(text[i])) ++i;
-    };
-    skipBlanks();
+    std::size_t i = SkipBlanks(text, 0);
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
         scan.Negative = text[i] == '-';
         ++i;
@@ -38,7 +40,7 @@ NumberScan ScanNumber(std::string_view text) {
     bool seenPoint = false;
     bool seenDigit = false;
     std::int64_t position = 0;  // digits before the point, then minus the zeros after it
-    for (skipBlanks(); i < text.size(); ++i, skipBlanks()) {
+    for (i = SkipBlanks(text, i); i < text.size(); i = SkipBlanks(text, i + 1)) {
         const char c = text[i];
         if (IsDigit(c)) {
             seenDigit = true;
@@ -65,11 +67,7 @@ NumberScan ScanNumber(std::string_view text) {
         return scan;
     }
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-        std::size_t j = i + 1;
-        auto skip = [&] {
-            while (j < text.size() && IsBlank(text[j])) ++j;
-        };
-        skip();
+        std::size_t j = SkipBlanks(text, i + 1);
         bool negativeExponent = false;
         if (j < text.size() && (text[j] == '-' || text[j] == '+')) {
             negativeExponent = text[j] == '-';
@@ -77,7 +75,7 @@ NumberScan ScanNumber(std::string_view text) {
         }
         std::string exponentDigits;
         std::int64_t exponent = 0;  // saturates: beyond a few hundred only the sign matters
-        for (skip(); j < text.size() && IsDigit(text[j]); ++j, skip()) {
+        for (j = SkipBlanks(text, j); j < text.size() && IsDigit(text[j]); j = SkipBlanks(text, j + 1)) {
             exponentDigits += text[j];
             exponent = std::min<std::int64_t>(exponent * 10 + (text[j] - '0'), 1'000'000'000);
         }
