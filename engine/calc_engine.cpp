@@ -14,7 +14,7 @@ PressResult CalcEngine::Press(ButtonIndex index) {
     const std::string_view caption = captions_[index];
     const Mode* mode = ModeOf(CalcMode);
     const Outcome outcome = mode != nullptr ? Run(*mode, caption) : Outcome{};
-    return {outcome.Message.empty() ? EntryText : std::string(outcome.Message), outcome.Beep};
+    return {outcome.Message.empty() ? EntryText : std::string(outcome.Message), outcome.Beep, outcome.TotalDays};
 }
 
 void CalcEngine::ApplyMode(std::string_view mode) {

@@ -4,6 +4,8 @@
 #include "key_table.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,6 +13,9 @@
 struct PressResult {
     std::string DisplayText;
     bool Beep = false;  // a refused second decimal point
+    // With a date difference on show, the midnights passed between the two dates: the total
+    // people want beside years, months and days. Empty for every other press.
+    std::optional<std::int64_t> TotalDays{};
 };
 
 struct CalendarMode;
@@ -40,10 +45,11 @@ public:
 
 private:
     // What a key's rule hands back to the press frame: a message that replaces EntryText on the
-    // display (the format errors), and whether to sound the signal.
+    // display (the format errors), whether to sound the signal, and a date difference's total.
     struct Outcome {
         std::string_view Message;
         bool Beep = false;
+        std::optional<std::int64_t> TotalDays{};
     };
     using Action = Outcome (CalcEngine::*)(std::string_view caption);
     struct KeyRule {

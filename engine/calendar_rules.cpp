@@ -17,17 +17,18 @@ struct CalendarMode {
     std::array<Step, 3> Steps;  // applied in this order to the three counts of a period
     bool WrapsAtMidnight;       // a moved clock time stays a time of day
     std::string (*Difference)(DateTime, DateTime);
+    std::int64_t (*DifferenceTotal)(DateTime, DateTime);  // null: the difference has no total
     std::string (*Text)(DateTime);
 };
 
 namespace {
 
 constexpr CalendarMode kDateCalendar{
-    "Error! Wrong Date format", "/", {AddDays, AddMonths, AddYears}, false, DateDifference, DateText,
+    "Error! Wrong Date format", "/", {AddDays, AddMonths, AddYears}, false, DateDifference, DaysBetween, DateText,
 };
 
 constexpr CalendarMode kTimeCalendar{
-    "Error! Wrong Time format", ":", {AddHours, AddMinutes, AddSeconds}, true, TimeDifference, DateTimeText,
+    "Error! Wrong Time format", ":", {AddHours, AddMinutes, AddSeconds}, true, TimeDifference, nullptr, DateTimeText,
 };
 
 // A count cut toward zero; beyond a trillion every move leaves the range anyway.
@@ -88,6 +89,7 @@ CalcEngine::Outcome CalcEngine::CalendarEquals(std::string_view) {
         CaptureOperand2 = false;
     }
     const auto first = ReadAsDateTime(Operand1);
+    Outcome outcome;
     if (PendingOp == "Add" || PendingOp == "Sub") {
         const auto moved = first ? Move(mode, *first, EntryText, PendingOp == "Add" ? 1 : -1) : std::nullopt;
         if (!moved) return CalendarError();
@@ -98,9 +100,10 @@ CalcEngine::Outcome CalcEngine::CalendarEquals(std::string_view) {
         if (!first || !second) return CalendarError();
         EntryText = mode.Difference(*first, *second);
         Operand1 = EntryText;
+        if (mode.DifferenceTotal != nullptr) outcome.TotalDays = mode.DifferenceTotal(*first, *second);
     } else {
         Operand1 = EntryText;
     }
     ResultShown = true;
-    return {};
+    return outcome;
 }

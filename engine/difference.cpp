@@ -2,6 +2,7 @@
 
 #include "calendar.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <tuple>
@@ -74,3 +75,5 @@ constexpr DifferenceUnits kTimeUnits{
 std::string DateDifference(DateTime a, DateTime b) { return Difference(a, b, kDateUnits); }
 
 std::string TimeDifference(DateTime a, DateTime b) { return Difference(a, b, kTimeUnits); }
+
+std::int64_t DaysBetween(DateTime a, DateTime b) { return DayCount(std::min(a, b), std::max(a, b)); }

@@ -11,3 +11,6 @@ std::string DateDifference(DateTime a, DateTime b);
 // The difference of two times as "8 Hours: 5 Minutes: 3 Seconds " (with the trailing blank), in
 // either order, never wrapping around midnight. Minutes and Seconds stay below 60.
 std::string TimeDifference(DateTime a, DateTime b);
+
+// The total of a date difference: the midnights passed between a and b, in either order.
+std::int64_t DaysBetween(DateTime a, DateTime b);

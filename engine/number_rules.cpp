@@ -53,10 +53,10 @@ CalcEngine::Outcome CalcEngine::DecimalPoint(std::string_view caption) {
 
 CalcEngine::Outcome CalcEngine::ArithmeticOperator(std::string_view caption) {
     // With a second operand typed since the last operator, the pending operation is evaluated
-    // first, so 1 + 2 + 3 = gives 6; an operator right after another only replaces it.
-    const bool chained = CaptureOperand2 && !NewEntry;
-    if (chained) NumberEquals("=");
-    if (!chained || EntryText == kError) Operand1 = NumericValue(EntryText);
+    // first, so 1 + 2 + 3 = gives 6; an operator right after another only replaces it. Either
+    // way the first operand is the number shown, as after "=" and an operator.
+    if (CaptureOperand2 && !NewEntry) NumberEquals("=");
+    Operand1 = NumericValue(EntryText);
     ArmOperator(caption);
     return {};
 }

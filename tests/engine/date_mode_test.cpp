@@ -56,4 +56,22 @@ const std::vector<SequenceRow> kDateErrors = {
 };
 INSTANTIATE_TEST_SUITE_P(DateMode, FormatErrorTest, testing::ValuesIn(kDateErrors), RowName);
 
+// Keys before a last "=", and the total that "=" hands back with its result.
+TEST(DateMode, OnlyADateDifferenceHasATotal) {
+    const std::tuple<const char*, const char*, std::optional<std::int64_t>> rows[] = {
+        {"Date", "11/05/2000 Dif 9/10/2011", 4168},
+        {"Date", "9/10/2011 Dif 11/05/2000", 4168},
+        {"Date", "31/12/2000 Dif 01/01/2001", 1},
+        {"Date", "11/05/2000 Dif 11/05/2000", 0},
+        {"Date", "11/05/2000 Dif 9/10/2011 =", std::nullopt},  // the failing repeat
+        {"Date", "11/05/2000 Add 1/0/0", std::nullopt},
+        {"Time", "11:05:20 Dif 19:10:23", std::nullopt}};
+    for (const auto& [mode, keys, total] : rows) {
+        CalcEngine engine;
+        engine.ApplyMode(mode);
+        PressKeys(engine, keys);
+        EXPECT_EQ(engine.Press(22).TotalDays, total) << keys;
+    }
+}
+
 }  // namespace
