@@ -10,10 +10,12 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -26,6 +28,9 @@ namespace {
 
 constexpr std::array<std::string_view, 3> kOptionModes{kNumberMode, kDateMode, kTimeMode};
 static_assert(std::ranges::equal(kOptionModes, kAccessibleModes, {}, {}, &AccessibleMode::Mode));
+
+// Longer clipboards are refused whole: a document pasted by mistake, not a value.
+constexpr qsizetype kLongestPaste = 1000;
 
 QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -130,21 +135,67 @@ void frmZorvane::Form_Load() {
 
     engine_.ApplyMode(kNumberMode);
     MirrorKeys();
-    lblDisplay->setText(QStringLiteral("0."));
+    ShowDisplay(QStringLiteral("0."));
 }
 
 void frmZorvane::cmdCalc_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kKeyCount)) return;
-    const PressResult result = engine_.Press(index);
+    ShowPressResult(engine_.Press(index));
+}
+
+void frmZorvane::ShowPressResult(const PressResult& result) {
     if (result.Beep) QApplication::beep();
-    lblDisplay->setText(QString::fromStdString(result.DisplayText));
+    ShowDisplay(QString::fromStdString(result.DisplayText), result.TotalDays);
+}
+
+void frmZorvane::ShowDisplay(const QString& text, std::optional<std::int64_t> totalDays) {
+    lblDisplay->setText(text);
+    QString total;
+    if (totalDays) {
+        total = *totalDays == 1 ? QStringLiteral("1 day")
+                                : QStringLiteral("%1 days").arg(QLocale().toString(qlonglong{*totalDays}));
+    }
+    lblDisplay->setToolTip(total);
+    DescribeDisplay();
+}
+
+void frmZorvane::DescribeDisplay() {
+    const QString total = lblDisplay->toolTip();
+    if (!total.isEmpty()) {
+        lblDisplay->setAccessibleDescription(total);
+        return;
+    }
+    for (const AccessibleMode& mode : kAccessibleModes) {
+        if (mode.Mode == engine_.CalcMode) lblDisplay->setAccessibleDescription(FromView(mode.DisplayDescription));
+    }
+}
+
+void frmZorvane::CopyDisplay() { QGuiApplication::clipboard()->setText(lblDisplay->text().trimmed()); }
+
+void frmZorvane::PasteIntoPad() {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.size() > kLongestPaste) {
+        QApplication::beep();
+        return;
+    }
+    // The engine takes every key, the display is written once with the last result.
+    std::optional<PressResult> last;
+    bool beep = false;
+    for (const ButtonIndex index : PastedKeys(text, engine_.CalcMode)) {
+        if (!engine_.Enabled(index)) continue;
+        last = engine_.Press(index);
+        beep = beep || last->Beep;
+    }
+    if (!last) return;
+    last->Beep = beep;
+    ShowPressResult(*last);
 }
 
 void frmZorvane::Option1_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kOptionModes.size())) return;
     const std::string_view mode = kOptionModes[static_cast<std::size_t>(index)];
     // The display only: the entry typed before the switch is still the engine's.
-    if (mode == kNumberMode) lblDisplay->setText(QStringLiteral("0."));
+    if (mode == kNumberMode) ShowDisplay(QStringLiteral("0."));
     engine_.ApplyMode(mode);
     MirrorKeys();
     ShowHelp(HelpText(mode));
@@ -168,6 +219,17 @@ bool frmZorvane::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
+    // Inside the display, copy and paste are the text box's own.
+    if (QApplication::focusWidget() != lblDisplay) {
+        if (key->matches(QKeySequence::Copy)) {
+            CopyDisplay();
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste)) {
+            PasteIntoPad();
+            return true;
+        }
+    }
     // One handler at most: a key the key-code table names never reaches the character table.
     return Form_KeyDown(key->key(), key->modifiers(), key->text()) || Form_KeyPress(key->text());
 }
@@ -184,9 +246,7 @@ void frmZorvane::MirrorKeys() {
         cmdCalc[i]->setAccessibleName(FromView(key.Name));
         cmdCalc[i]->setAccessibleDescription(FromView(enabled ? key.Description : kUnavailableDescription));
     }
-    for (const AccessibleMode& mode : kAccessibleModes) {
-        if (mode.Mode == engine_.CalcMode) lblDisplay->setAccessibleDescription(FromView(mode.DisplayDescription));
-    }
+    DescribeDisplay();
 }
 
 void frmZorvane::ShowHelp(std::string_view help) {

@@ -7,6 +7,8 @@
 #include "calc_engine.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 class QButtonGroup;
@@ -47,6 +49,12 @@ protected:
 
 private:
     void Form_Load();
+    // Writes the display, with a date difference's total as its tooltip and description.
+    void ShowDisplay(const QString& text, std::optional<std::int64_t> totalDays = std::nullopt);
+    void ShowPressResult(const PressResult& result);
+    void DescribeDisplay();
+    void CopyDisplay();
+    void PasteIntoPad();
     void MirrorKeys();
     void ShowHelp(std::string_view help);
     bool PressShortcut(ButtonIndex index);

@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr ButtonIndex kEquals = 22;
+
 struct KeyCodeRow {
     int Key;
     ButtonIndex Index;
@@ -17,8 +19,8 @@ inline constexpr std::array<KeyCodeRow, 5> kAnyKeyRows{{
     {Qt::Key_Delete, 1},
     {Qt::Key_Escape, 2},
     // A focused push button ignores Enter, so the key would otherwise do nothing.
-    {Qt::Key_Return, 22},
-    {Qt::Key_Enter, 22},
+    {Qt::Key_Return, kEquals},
+    {Qt::Key_Enter, kEquals},
 }};
 
 // By digit 0..9.
@@ -48,7 +50,7 @@ inline constexpr std::array<CharacterRow, 16> kCharacterRows{{
     {u'r', {}, 17},
     {u'X', {}, 11},
     {u'x', {}, 11},
-    {u'=', {}, 22},
+    {u'=', {}, kEquals},
     // For keyboards without a keypad, and so that dates and times type as they are written.
     {u'+', {}, 21},
     {u'-', {}, 16},
@@ -82,7 +84,20 @@ std::optional<ButtonIndex> KeyDownIndex(int key, bool keypad, char16_t typed) {
 }
 
 std::optional<ButtonIndex> KeyPressIndex(char16_t typed, std::string_view mode) {
+    if (typed >= u'0' && typed <= u'9') return kDigitIndexes[static_cast<std::size_t>(typed - u'0')];
     const auto row = std::ranges::find_if(
         kCharacterRows, [&](const CharacterRow& r) { return r.Typed == typed && (r.Mode.empty() || r.Mode == mode); });
     return row != kCharacterRows.end() ? std::optional{row->Index} : std::nullopt;
+}
+
+std::vector<ButtonIndex> PastedKeys(QStringView text, std::string_view mode) {
+    std::vector<ButtonIndex> keys;
+    const QStringView lines = text.trimmed();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const char16_t c = lines[i].unicode();
+        if (c == u'\r' && i + 1 < lines.size() && lines[i + 1] == u'\n') continue;  // one Enter for "\r\n"
+        const auto index = c == u'\r' || c == u'\n' ? std::optional{kEquals} : KeyPressIndex(c, mode);
+        if (index) keys.push_back(*index);
+    }
+    return keys;
 }

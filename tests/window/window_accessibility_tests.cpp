@@ -36,6 +36,35 @@ private slots:
         check("[Time] [Number]", -1, "Result", "The number being typed, or the result");
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
     }
+
+    // A date difference on show carries its total in days, grouped as the locale groups digits,
+    // as the display's tooltip and description; any other text brings back the usual ones.
+    void differenceTotal() {
+        QStringList wrong;
+        const auto check = [&](QLocale::Language language, const char* keys, const char* tip, const char* usual = "") {
+            QLocale::setDefault(QLocale(language));
+            const auto window = OpenWindow();
+            if (!ClickKeys(*window, QLatin1String(keys))) wrong << QLatin1String(keys);
+            const QAccessibleInterface* display = QAccessible::queryAccessibleInterface(window->lblDisplay);
+            if (window->lblDisplay->toolTip() != QLatin1String(tip) ||
+                display->text(QAccessible::Description) != QLatin1String(*tip ? tip : usual)) {
+                wrong << QLatin1String(keys) + ": " + window->lblDisplay->toolTip();
+            }
+        };
+        const char* difference = "[Date] 11/05/2000 Dif 9/10/2011 =";
+        check(QLocale::English, difference, "4,168 days");
+        check(QLocale::German, difference, "4.168 days");
+        check(QLocale::English, "[Date] 31/12/2000 Dif 01/01/2001 =", "1 day");
+        check(QLocale::English, "[Date] 11/05/2000 Dif 11/05/2000 =", "0 days");
+        check(QLocale::English, "[Date] 11/05/2000 Dif 9/10/2011 = [Time]", "4,168 days");
+        check(QLocale::English, "[Date] 11/05/2000 Dif 9/10/2011 = 5", "",
+              "The date or period being typed, or the result");
+        check(QLocale::English, "[Date] 11/05/2000 Dif 9/10/2011 = [Number]", "",
+              "The number being typed, or the result");
+        check(QLocale::English, "[Time] 11:05:20 Dif 19:10:23 =", "", "The time or period being typed, or the result");
+        QLocale::setDefault(QLocale::c());
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
+    }
 };
 
 QTEST_MAIN(AccessibilityTests)

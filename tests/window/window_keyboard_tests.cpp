@@ -5,6 +5,10 @@
 
 #include "key_map.h"
 
+#include <QClipboard>
+#include <QMimeData>
+#include <QSignalSpy>
+
 #include <vector>
 
 class KeyboardTests : public QObject {
@@ -91,6 +95,71 @@ private slots:
         PressKey(*window, Qt::Key_8, Qt::ShiftModifier, QStringLiteral("*"));
         TypeText(*window, QStringLiteral("7="));
         QCOMPARE(DisplayText(*window), QStringLiteral("42"));
+    }
+
+    // Ctrl+C and Ctrl+Insert copy the display as shown, trimmed, leaving focus and display as they
+    // were; inside the display the text box copies its own selection.
+    void copy() {
+        const auto check = [](const char* clicked, int key, Qt::KeyboardModifier modifier, const char* copied) {
+            const auto window = OpenWindow();
+            QVERIFY(ClickKeys(*window, QLatin1String(clicked)));
+            QWidget* focus = window->focusWidget();
+            const QString shown = DisplayText(*window);
+            QGuiApplication::clipboard()->clear();
+            PressKey(*window, key, modifier, {});
+            QCOMPARE(QGuiApplication::clipboard()->text(), QLatin1String(copied));
+            QCOMPARE(DisplayText(*window), shown);
+            QCOMPARE(window->focusWidget(), focus);
+        };
+        check("", Qt::Key_C, Qt::ControlModifier, "0.");
+        check("2 + 3 =", Qt::Key_Insert, Qt::ControlModifier, "5");
+        check("1 / 0 =", Qt::Key_C, Qt::ControlModifier, "ERROR");
+        check("[Time] 11:05:20 Dif 19:10:23 =", Qt::Key_C, Qt::ControlModifier, "8 Hours: 5 Minutes: 3 Seconds");
+        check("[Date] Dif", Qt::Key_C, Qt::ControlModifier, "Error! Wrong Date format");
+
+        const auto window = OpenWindow();
+        QVERIFY(ClickKeys(*window, QStringLiteral("1 2 3")));
+        window->lblDisplay->setFocus(Qt::MouseFocusReason);
+        window->lblDisplay->setSelection(1, 1);
+        PressKey(*window, Qt::Key_C, Qt::ControlModifier, {});
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2"));
+    }
+
+    // Ctrl+V and Shift+Insert type the clipboard into the pad, writing the display once.
+    void paste() {
+        QStringList wrong;
+        const auto check = [&](const char* clicked, const QString& clipboard, bool inDisplay, const char* shown) {
+            const auto window = OpenWindow();
+            if (!ClickKeys(*window, QLatin1String(clicked))) wrong << QLatin1String(clicked);
+            if (inDisplay) window->lblDisplay->setFocus(Qt::MouseFocusReason);
+            QGuiApplication::clipboard()->setText(clipboard);
+            const QSignalSpy writes(window->lblDisplay, &QLineEdit::textChanged);
+            PressKey(*window, clipboard.size() % 2 ? Qt::Key_V : Qt::Key_Insert,
+                     clipboard.size() % 2 ? Qt::ControlModifier : Qt::ShiftModifier, {});
+            if (DisplayText(*window) != QLatin1String(shown) || writes.size() > 1)
+                wrong << clipboard.left(20) + ": " + DisplayText(*window).left(20);
+        };
+        check("", QStringLiteral("ab c12"), false, "12");
+        check("", QStringLiteral(" 2+3\r\n+1\r=\n "), false, "7");
+        check("", QStringLiteral("3.*2.5.="), false, "7.5");
+        check("[Date] 4", QStringLiteral("s/5p"), false, "4/5");
+        check("[Date]", QStringLiteral("11/05/2000"), false, "11/05/2000");
+        check("[Date] 11/05/2000 Dif", QStringLiteral("9/10/2011\n"), false, "9/10/2011");
+        check("[Date]", QStringLiteral("11/05/2000x9/10/2011="), false, "11 Years: 4 Months: 28 Days");
+        check("[Time]", QStringLiteral("11:05:20*19:10:23="), false, "8 Hours: 5 Minutes: 3 Seconds ");
+        check("", QString(1000, u'7'), false, qPrintable(QString(1000, u'7')));
+        check("5", QString(1001, u'7'), false, "5");
+        check("5", QString(), false, "5");
+        check("5", QStringLiteral(" \n "), false, "5");
+        check("5", QStringLiteral("12"), true, "512");  // the text box's own paste
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
+
+        const auto window = OpenWindow();
+        auto* image = new QMimeData;
+        image->setImageData(QImage(4, 4, QImage::Format_RGB32));
+        QGuiApplication::clipboard()->setMimeData(image);
+        PressKey(*window, Qt::Key_V, Qt::ControlModifier, {});
+        QCOMPARE(DisplayText(*window), QStringLiteral("0."));
     }
 
     void tabOrder() {
