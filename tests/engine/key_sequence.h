@@ -12,22 +12,18 @@
 
 // Tokens separated by blanks: "[Date]" switches the mode, the caption of an enabled key presses
 // that key, any other token is typed a character at a time (so "/" divides in Number mode and
-// separates in Date mode). Gives the display after each token and counts the signals in beeps.
+// separates in Date mode). Gives the display after each token, followed by " #4168" where the
+// press hands back a total of days, and counts the signals in beeps.
 std::vector<std::string> PressKeys(CalcEngine& engine, std::string_view keys, int* beeps = nullptr);
 
-// Expected "a|b|c" is the display after each of the last three tokens. For a FormatErrorTest the
-// last token is the failing key and Expected its message.
+// Expected "a|b|c" is the display after each of the last three tokens.
 struct SequenceRow {
-    std::string Name;
-    std::string Mode;
-    std::string Keys;
-    std::string Expected;
+    std::string Name, Mode, Keys, Expected;
 };
-// Names the row in test listings instead of dumping its bytes.
-inline void PrintTo(const SequenceRow& row, std::ostream* out) { *out << row.Mode << ": " << row.Keys; }
-class KeySequenceTest : public testing::TestWithParam<SequenceRow> {};
-class FormatErrorTest : public testing::TestWithParam<SequenceRow> {};
+// A row's test is named after it; its keys are printed where a check fails.
+inline void PrintTo(const SequenceRow& row, std::ostream* out) { *out << row.Name; }
 std::string RowName(const testing::TestParamInfo<SequenceRow>& info);
+class KeySequenceTest : public testing::TestWithParam<SequenceRow> {};
 
 // CalcMode, EntryText, Operand1, Operand2, PendingOp, NewEntry, CaptureOperand2, ResultShown.
 using EngineState = std::tuple<std::string, std::string, CalcValue, CalcValue, std::string, bool, bool, bool>;

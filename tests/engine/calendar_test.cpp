@@ -1,0 +1,144 @@
+// Date-time values and the calendar. The whole range is checked against a reckoning of its own,
+// month lengths and leap years by hand, so the engine's std::chrono code meets something it
+// does not share.
+#include "calendar.h"
+#include "calc_value.h"
+#include "difference.h"
+#include "key_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <random>
+
+namespace {
+
+struct Civil {
+    int Year;   // [100, 9999] once in range
+    int Month;  // [1, 12]
+    int Day;    // [1, DaysInMonth]
+};
+
+int DaysInMonth(int year, int month) {
+    constexpr int kLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return kLengths[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+Civil NextDay(Civil c) {
+    if (c.Day < DaysInMonth(c.Year, c.Month)) return {c.Year, c.Month, c.Day + 1};
+    return c.Month < 12 ? Civil{c.Year, c.Month + 1, 1} : Civil{c.Year + 1, 1, 1};
+}
+
+std::optional<DateTime> At(Civil c, int seconds = 0) {
+    using namespace std::chrono;
+    if (c.Year < 100 || c.Year > 9999) return std::nullopt;
+    return DateTime{sys_days{year{c.Year} / c.Month / c.Day} + std::chrono::seconds{seconds}};
+}
+
+std::optional<DateTime> AddCivilMonths(Civil c, std::int64_t months) {
+    const std::int64_t total = std::int64_t{c.Year} * 12 + c.Month - 1 + months;
+    const auto year = static_cast<int>(total / 12);  // total >= 0 for every move below
+    const int month = static_cast<int>(total % 12) + 1;
+    return At({year, month, std::min(c.Day, DaysInMonth(year, month))});
+}
+
+using Step = std::optional<DateTime> (*)(DateTime, std::int64_t);
+
+std::string Text(const std::optional<DateTime>& value) { return value ? DateTimeText(*value) : "none"; }
+
+TEST(DateTimeValue, ReadsTheForms) {
+    const std::pair<const char*, const char*> rows[] = {{"9/10/2011", "09/10/2011"},
+                                                        {"29/02/2000", "29/02/2000"},
+                                                        {"11:5:2", "11:05:02"},
+                                                        {"11:05", "11:05:00"},
+                                                        {"30/12/1899", "00:00:00"},
+                                                        {"11/05/2000 00:00:00", "11/05/2000"},
+                                                        {"31/12/9999 23:59:59", "31/12/9999 23:59:59"}};
+    for (const auto& [text, written] : rows) EXPECT_EQ(Text(DateTimeValue(text)), written) << text;
+    for (const char* text : {"31/04/2001", "29/02/2001", "29/02/1900", "32/01/2000", "00/01/2000", "15/13/2000",
+                             "15/00/2000", "01/01/0099", "24:00:00", "12:60:00", "12:00:60", "11/05/2000 25:00:00",
+                             "11/05/2000x", "11:05:20 ", "1/1/20000", "111:05", ""}) {
+        EXPECT_EQ(Text(DateTimeValue(text)), "none") << text;
+    }
+}
+
+// Every day from 01/01/0100 to 31/12/9999: its text reads back, its serial number counts up by
+// one, and its short steps land where the reckoning says.
+TEST(Calendar, EveryDayLikeTheReckoning) {
+    constexpr double kFirstSerial = -657434;  // 01/01/0100
+    std::optional<DateTime> previous;
+    int count = 0;
+    for (Civil c{100, 1, 1}; c.Year <= 9999; c = NextDay(c), ++count) {
+        const DateTime day = *At(c);
+        char written[32];
+        std::snprintf(written, sizeof written, "%02d/%02d/%04d", c.Day, c.Month, c.Year);
+        const std::string text = DateTimeText(day);
+        ASSERT_EQ(text, c.Year == 1899 && c.Month == 12 && c.Day == 30 ? "00:00:00" : written);
+        ASSERT_EQ(DateTimeValue(text), day) << text;
+        ASSERT_EQ(SerialNumber(day), kFirstSerial + count) << text;
+        ASSERT_EQ(AddDays(day, 1), At(NextDay(c))) << text;
+        ASSERT_EQ(AddDays(day, -1), previous) << text;
+        for (const std::int64_t months : {1, -1, 13, 12, -12}) {
+            ASSERT_EQ(AddMonths(day, months), AddCivilMonths(c, months)) << text << " " << months;
+        }
+        ASSERT_EQ(AddYears(day, 1), AddCivilMonths(c, 12)) << text;
+        ASSERT_EQ(AddYears(day, -1), AddCivilMonths(c, -12)) << text;
+        previous = day;
+    }
+    EXPECT_EQ(count, 3'615'900);
+}
+
+TEST(CalcValue, ReadsAsDateTime) {
+    const std::pair<CalcValue, const char*> rows[] = {{CalcValue{}, "00:00:00"},
+                                                      {9.0, "08/01/1900"},
+                                                      {0.5, "12:00:00"},
+                                                      {0.6 / 86400, "00:00:01"},
+                                                      {-657434.0, "01/01/0100"},
+                                                      {2958465.0, "31/12/9999"},
+                                                      {2958466.0, "none"},
+                                                      {-657435.0, "none"},
+                                                      {std::numeric_limits<double>::quiet_NaN(), "none"},
+                                                      {std::string("11 Years: 4 Months: 28 Days"), "none"}};
+    for (const auto& [value, expected] : rows) EXPECT_EQ(Text(ReadAsDateTime(value)), expected) << expected;
+}
+
+// A million pairs of values, whole units apart within span units from origin: each difference's
+// three counts, added to the earlier value in turn, give the later one, and none spills over into
+// the next unit.
+void ExpectDifferencesAddBack(std::string (*difference)(DateTime, DateTime), const char* format,
+                              std::array<Step, 3> steps, std::array<long long, 3> limits, DateTime origin,
+                              std::int64_t span, std::int64_t unit) {
+    std::mt19937_64 random(2000);  // NOLINT(cert-msc32-c,cert-msc51-cpp): a fixed seed replays a failure
+    std::uniform_int_distribution<std::int64_t> any(0, span - 1), near(0, 800);
+    for (int pair = 0; pair < 1'000'000; ++pair) {
+        // Half the pairs lie close together, where month ends matter most.
+        const std::int64_t a = any(random), b = pair % 2 ? std::min(a + near(random), span - 1) : any(random);
+        const DateTime first = *AddSeconds(origin, a * unit), second = *AddSeconds(origin, b * unit);
+        const std::string text = difference(first, second);
+        std::array<long long, 3> c{-1, -1, -1};
+        ASSERT_EQ(std::sscanf(text.c_str(), format, &c[0], &c[1], &c[2]), 3) << text;  // NOLINT(cert-err34-c)
+        std::optional<DateTime> moved = std::min(first, second);
+        for (std::size_t i = 0; i < 3 && moved; ++i) {
+            ASSERT_TRUE(c[i] >= 0 && c[i] < limits[i]) << text;
+            moved = steps[i](*moved, c[i]);
+        }
+        ASSERT_EQ(moved, std::max(first, second)) << Text(first) << " to " << Text(second) << ": " << text;
+    }
+}
+
+// Days may reach 31 where the year step clamped a leap day: 29/02/2160 to 28/09/8598 is 6438
+// Years: 6 Months: 31 Days.
+TEST(Calendar, DateDifferencesAddBack) {
+    ExpectDifferencesAddBack(DateDifference, "%lld Years: %lld Months: %lld Days", {AddYears, AddMonths, AddDays},
+                             {9900, 12, 32}, *At({100, 1, 1}), 3'615'900, 86400);
+}
+
+TEST(Calendar, TimeDifferencesAddBack) {
+    ExpectDifferencesAddBack(TimeDifference, "%lld Hours: %lld Minutes: %lld Seconds ",
+                             {AddHours, AddMinutes, AddSeconds}, {24, 60, 60}, *At({1899, 12, 30}), 86400, 1);
+}
+
+}  // namespace
