@@ -67,7 +67,7 @@ test-sanitize: deps
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j2
 
-# A whole window session under valgrind memcheck.
+# The window tests under valgrind memcheck.
 leak-check: build
 	@scripts/leak-check $(BUILD_DIR)
 

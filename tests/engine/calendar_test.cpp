@@ -58,9 +58,13 @@ TEST(DateTimeValue, ReadsTheForms) {
                                                         {"11/05/2000 00:00:00", "11/05/2000"},
                                                         {"31/12/9999 23:59:59", "31/12/9999 23:59:59"}};
     for (const auto& [text, written] : rows) EXPECT_EQ(Text(DateTimeValue(text)), written) << text;
-    for (const char* text : {"31/04/2001", "29/02/2001", "29/02/1900", "32/01/2000", "00/01/2000", "15/13/2000",
-                             "15/00/2000", "01/01/0099", "24:00:00", "12:60:00", "12:00:60", "11/05/2000 25:00:00",
-                             "11/05/2000x", "11:05:20 ", "1/1/20000", "111:05", ""}) {
+    for (const char* text : {"31/04/2001",  "29/02/2001", "29/02/1900",
+                             "32/01/2000",  "00/01/2000", "15/13/2000",
+                             "15/00/2000",  "01/01/0099", "24:00:00",
+                             "12:60:00",    "12:00:60",   "11/05/2000 25:00:00",
+                             "11/05/2000x", "11:05:20 ",  "1/1/20000",
+                             "011/05/2000", "1/011/2000", "011:05",
+                             "1:005",       "1:05:005",   ""}) {
         EXPECT_EQ(Text(DateTimeValue(text)), "none") << text;
     }
 }
@@ -84,24 +88,17 @@ TEST(Calendar, EveryDayLikeTheReckoning) {
         for (const std::int64_t months : {1, -1, 13, 12, -12}) {
             ASSERT_EQ(AddMonths(day, months), AddCivilMonths(c, months)) << text << " " << months;
         }
-        ASSERT_EQ(AddYears(day, 1), AddCivilMonths(c, 12)) << text;
-        ASSERT_EQ(AddYears(day, -1), AddCivilMonths(c, -12)) << text;
         previous = day;
     }
     EXPECT_EQ(count, 3'615'900);
 }
 
 TEST(CalcValue, ReadsAsDateTime) {
-    const std::pair<CalcValue, const char*> rows[] = {{CalcValue{}, "00:00:00"},
-                                                      {9.0, "08/01/1900"},
-                                                      {0.5, "12:00:00"},
-                                                      {0.6 / 86400, "00:00:01"},
-                                                      {-657434.0, "01/01/0100"},
-                                                      {2958465.0, "31/12/9999"},
-                                                      {2958466.0, "none"},
-                                                      {-657435.0, "none"},
-                                                      {std::numeric_limits<double>::quiet_NaN(), "none"},
-                                                      {std::string("11 Years: 4 Months: 28 Days"), "none"}};
+    const std::pair<CalcValue, const char*> rows[] = {
+        {9.0, "08/01/1900"},       {0.5, "12:00:00"},
+        {0.6 / 86400, "00:00:01"}, {-657434.0, "01/01/0100"},
+        {2958465.0, "31/12/9999"}, {2958466.0, "none"},
+        {-657435.0, "none"},       {std::numeric_limits<double>::quiet_NaN(), "none"}};
     for (const auto& [value, expected] : rows) EXPECT_EQ(Text(ReadAsDateTime(value)), expected) << expected;
 }
 

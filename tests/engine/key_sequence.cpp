@@ -15,7 +15,7 @@ std::optional<ButtonIndex> KeyOf(const CalcEngine& engine, std::string_view capt
 
 }  // namespace
 
-std::vector<std::string> PressKeys(CalcEngine& engine, std::string_view keys, int* beeps) {
+std::vector<std::string> PressKeys(CalcEngine& engine, std::string_view keys) {
     std::vector<std::string> shown;
     std::istringstream tokens{std::string(keys)};
     for (std::string token; tokens >> token;) {
@@ -32,10 +32,10 @@ std::vector<std::string> PressKeys(CalcEngine& engine, std::string_view keys, in
                 return shown;
             }
             const PressResult result = engine.Press(*key);
-            if (beeps != nullptr && result.Beep) ++*beeps;
-            const std::string total = result.TotalDays ? " #" + std::to_string(*result.TotalDays) : "";
-            if (i == 0) shown.push_back(result.DisplayText + total);
-            else shown.back() = result.DisplayText + total;
+            std::string display = result.DisplayText + (result.Beep ? "!" : "");
+            if (result.TotalDays) display += " #" + std::to_string(*result.TotalDays);
+            if (i == 0) shown.push_back(display);
+            else shown.back() = display;
         }
     }
     return shown;

@@ -13,8 +13,8 @@
 // Tokens separated by blanks: "[Date]" switches the mode, the caption of an enabled key presses
 // that key, any other token is typed a character at a time (so "/" divides in Number mode and
 // separates in Date mode). Gives the display after each token, followed by " #4168" where the
-// press hands back a total of days, and counts the signals in beeps.
-std::vector<std::string> PressKeys(CalcEngine& engine, std::string_view keys, int* beeps = nullptr);
+// press hands back a total of days and by "!" where it asks for the signal.
+std::vector<std::string> PressKeys(CalcEngine& engine, std::string_view keys);
 
 // Expected "a|b|c" is the display after each of the last three tokens.
 struct SequenceRow {

@@ -2,19 +2,6 @@
 
 namespace {
 
-TEST(ModeSwitch, KeepsTheStateAndIgnoresDisabledKeys) {
-    for (const char* mode : {"Date", "Time"}) {
-        CalcEngine engine;
-        PressKeys(engine, "5 + 3");
-        EngineState expected = StateOf(engine);
-        std::get<0>(expected) = mode;
-        engine.ApplyMode(mode);
-        engine.ApplyMode("date");  // no such mode
-        for (const ButtonIndex disabled : {6, 7, 12, 17, 23, -1}) engine.Press(disabled);
-        EXPECT_EQ(StateOf(engine), expected) << mode;
-    }
-}
-
 const std::vector<SequenceRow> kSwitchRows = {
     {"date result read as number", "Date", "11/05/2000 Add 1/0/0 = [Number] + 1 =", "13"},
     {"date value as a number", "Date", "11/05/2000 Add 1/0/0 = [Number] 100 %", "36658"},

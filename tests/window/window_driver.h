@@ -22,13 +22,16 @@ inline std::unique_ptr<frmZorvane> OpenWindow() {
     return window;
 }
 
-inline QString DisplayText(const frmZorvane& window) { return window.lblDisplay->text(); }
+// The pad's captions in index order, a disabled key marked "~".
+inline QString PadText(const frmZorvane& window) {
+    QStringList captions;
+    for (const QPushButton* key : window.cmdCalc) captions << (key->isEnabled() ? "" : "~") + key->text();
+    return captions.join(' ');
+}
 
 inline QAbstractButton* Find(const auto& buttons, const QString& caption) {
-    for (QAbstractButton* button : buttons) {
-        if (button->isEnabled() && button->text() == caption) return button;
-    }
-    return nullptr;
+    const auto found = std::ranges::find_if(buttons, [&](auto* b) { return b->isEnabled() && b->text() == caption; });
+    return found != buttons.end() ? *found : nullptr;
 }
 
 // Keys separated by blanks, clicked with the mouse: "[Date]" selects a mode, a word that is an
@@ -54,21 +57,19 @@ inline bool ClickKeys(frmZorvane& window, const QString& keys) {
 }
 
 // One key press and release, delivered where the platform would: to the focused control.
-inline void PressKey(frmZorvane& window, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+inline void PressKey(frmZorvane& window, int key, Qt::KeyboardModifiers modifiers, const QString& text = {}) {
     QWidget* target = window.focusWidget() != nullptr ? window.focusWidget() : &window;
     QTest::sendKeyEvent(QTest::Press, target, Qt::Key(key), text, modifiers);
     QTest::sendKeyEvent(QTest::Release, target, Qt::Key(key), text, modifiers);
 }
 
-// Qt's key code for a typed character: the upper-case code point, or the editing key for a
-// control character.
-inline int KeyOf(QChar c) {
-    const int editing = QStringLiteral("\r\b\x1b\x7f").indexOf(c);
-    if (editing >= 0) return std::array{Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Delete}[editing];
-    return c.toUpper().unicode();
-}
-
-// Types each character on the main keyboard, or on the keypad.
+// Types each character on the main keyboard, or on the keypad, with Qt's key code for it: the
+// upper-case code point, or the editing key for a control character.
 inline void TypeText(frmZorvane& window, const QString& text, bool keypad = false) {
-    for (const QChar c : text) PressKey(window, KeyOf(c), keypad ? Qt::KeypadModifier : Qt::NoModifier, QString(c));
+    constexpr std::array<int, 4> kEditingKeys{Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Delete};
+    for (const QChar c : text) {
+        const auto editing = static_cast<std::size_t>(QStringLiteral("\r\b\x1b\x7f").indexOf(c));
+        const int key = editing < kEditingKeys.size() ? kEditingKeys[editing] : c.toUpper().unicode();
+        PressKey(window, key, keypad ? Qt::KeypadModifier : Qt::NoModifier, QString(c));
+    }
 }

@@ -1,0 +1,283 @@
+// The window as a user meets it, offscreen: start-up, the layout by its properties, clicks and
+// mode switches, keys and the clipboard, and what assistive technology is told. The leak check
+// runs them all under valgrind. Run with QT_SCALE_FACTOR=2, atTwiceTheScale checks the drawing
+// for a high-density screen.
+#include "window_driver.h"
+
+#include "help_texts.h"
+#include "icon.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QMimeData>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QWindow>
+
+namespace {
+
+const QString kNumberPad = QStringLiteral("Backspace CE C 7 8 9 / sqrt 4 5 6 X % 1 2 3 - 1/x 0 +/- . + =");
+const QString kDatePad = QStringLiteral("Backspace CE C 7 8 9 ~/ ~sqrt 4 5 6 Dif ~% 1 2 3 Sub ~1/x 0 +/- / Add =");
+
+}  // namespace
+
+class WindowTests : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUp() {
+        const auto window = OpenWindow();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Morvelin"));
+        QCOMPARE(window->lblDisplay->text(), QStringLiteral("0."));
+        QCOMPARE(PadText(*window), kNumberPad);
+        QVERIFY(window->Option1[0]->isChecked() && window->Label1->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), window->cmdCalc[0]);
+        QVERIFY(window->minimumSize() == QSize(504, 328) && window->maximumSize() == QSize(504, 328));
+        QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        const QRect screen = window->screen()->geometry(), outer = window->frameGeometry();
+        QVERIFY(qAbs(2 * outer.left() + outer.width() - 2 * screen.left() - screen.width()) <= 1);
+        QVERIFY(qAbs(2 * outer.top() + outer.height() - 2 * screen.top() - screen.height()) <= 1);
+    }
+
+    // Five rows of keys 33 px high, indexes running left to right and top to bottom without
+    // overlapping, every row ending with the display and the frame at 329 px (4935 twips).
+    void layout() {
+        const auto window = OpenWindow();
+        QCOMPARE(window->lblDisplay->geometry(), QRect(16, 8, 313, 35));
+        QCOMPARE(window->Frame1->geometry(), QRect(16, 56, 313, 49));
+        QCOMPARE(window->cmdCalc[0]->geometry(), QRect(12, 120, 101, 33));
+        QCOMPARE(window->Label1->geometry(), QRect(414, 8, 5, 13));
+        QList<int> rowTops;
+        for (std::size_t i = 0; i < window->cmdCalc.size(); ++i) {
+            const QRect key = window->cmdCalc[i]->geometry();
+            const QRect before = i > 0 ? window->cmdCalc[i - 1]->geometry() : QRect();
+            const bool rowStarts = i == 0 || key.top() != before.top();
+            if (rowStarts) rowTops << key.top();
+            QVERIFY(key.height() == 33 && (rowStarts ? key.left() == 12 : key.left() > before.right()));
+            if (i == 22 || window->cmdCalc[i + 1]->y() != key.top()) QCOMPARE(key.right(), 328);
+        }
+        QCOMPARE(rowTops, (QList<int>{120, 160, 196, 232, 268}));
+        for (std::size_t i = 0; i < 3; ++i) {
+            const QRect option = window->Option1[i]->geometry();
+            QVERIFY(QRect(QPoint(), window->Frame1->size()).contains(option) && option.size() == QSize(81, 17));
+            QVERIFY(i == 0 || option.left() > window->Option1[i - 1]->geometry().right());
+        }
+    }
+
+    // Each face as asked for, or the packaged metric twin of Arial where the face is missing.
+    void fonts() {
+        const auto window = OpenWindow();
+        const QString sans = QStringLiteral("MS Sans Serif"), arial = QStringLiteral("Arial");
+        const std::tuple<QWidget*, QString, double, bool> rows[] = {{window->lblDisplay, sans, 12.0, true},
+                                                                    {window->Frame1, sans, 8.25, true},
+                                                                    {window->Option1[2], sans, 8.0, false},
+                                                                    {window->cmdCalc[22], arial, 9.75, true},
+                                                                    {window->Label1, sans, 8.0, false}};
+        for (const auto& [widget, face, points, bold] : rows) {
+            const QFontInfo shown(widget->font());
+            const QString expected =
+                QFontDatabase::families().contains(face) ? face : QStringLiteral("Liberation Sans");
+            QVERIFY2(widget->font().families().value(0) == face && shown.family() == expected, qPrintable(face));
+            QVERIFY(widget->font().pointSizeF() == points && shown.bold() == bold);
+            QVERIFY(!shown.italic() && !shown.underline() && !shown.strikeOut());
+        }
+    }
+
+    // Clicks from start-up: the display, the pad and the selected mode; a switch keeps the
+    // computation, and one to Number shows "0." while the entry lives on.
+    void clicks() {
+        const std::tuple<const char*, const char*, QString, std::size_t> rows[] = {
+            {"1 2 X 3 =", "36", kNumberPad, 0},
+            {"1 2 [Date]", "12", kDatePad, 1},
+            {"1 2 [Date] [Time]", "12", QString(kDatePad).replace(" / Add", " : Add"), 2},
+            {"1 2 [Date] [Time] [Number]", "0.", kNumberPad, 0},
+            {"5 + [Date] 1 [Number] 3 =", "18", kNumberPad, 0}};
+        for (const auto& [keys, display, pad, option] : rows) {
+            const auto window = OpenWindow();
+            QVERIFY2(ClickKeys(*window, QLatin1String(keys)), keys);
+            QCOMPARE(window->lblDisplay->text(), QLatin1String(display));
+            QVERIFY2(PadText(*window) == pad && window->Option1[option]->isChecked(), keys);
+        }
+    }
+
+    // Each help text shown whole with line breaks for its carriage returns, centred about 6247.5
+    // twips below a top of 120; the worked examples in it give the results it states.
+    void helpTexts() {
+        const auto window = OpenWindow();
+        for (const char* mode : {"Date", "Time"}) {
+            QVERIFY(ClickKeys(*window, QStringLiteral("[%1]").arg(mode)));
+            const QString text = QString::fromUtf8(HelpText(mode).data(), qsizetype(HelpText(mode).size()));
+            QCOMPARE(window->Label1->text(), QString(text).replace('\r', '\n'));
+            const QRect box = window->Label1->geometry();
+            QVERIFY(box.top() == 8 && box.bottom() < 328 && qAbs(box.left() + box.width() / 2.0 - 416.5) <= 1);
+            QVERIFY(box.height() >= 22 * QFontMetrics(window->Label1->font()).height());
+            const QStringList lines = text.split('\r');
+            for (int example = 0; example < 3; ++example) {
+                const QStringList block = lines.mid(3 + 7 * example, 5);  // a, operator, b, "=", result
+                QVERIFY(ClickKeys(*window, "C " + block.mid(0, 4).join(' ')));
+                QCOMPARE(window->lblDisplay->text().trimmed(), block[4]);
+            }
+        }
+        QVERIFY(ClickKeys(*window, QStringLiteral("[Number]")));
+        QCOMPARE(window->Label1->geometry(), QRect(414, 8, 5, 13));
+    }
+
+    // Real key events, with a pad key or the display ("|" first) focused: a shortcut is seen
+    // before the focused control and used up. Typed on the main keyboard, or on the keypad.
+    void keys() {
+        const std::tuple<const char*, const char*, bool, const char*> rows[] = {
+            {"", "|1234567890\b", false, "123456789"},
+            {"", "|ab", false, "0.ab"},
+            {"2 + 3", "|\r", false, "5"},
+            {"", "6*7-2/4+1=", false, "11"},
+            {"", "6*7-2/4+1.5=", true, "11.5"},
+            {"", "2x3X=9s+16S=", false, "7"},
+            {"", "50+10P=p", false, "30.25"},
+            {"", "4r+2R=", false, "0.75"},
+            {"", "5+3\0332+34\1775=", false, "7"},
+            {"[Date]", "10.05.2000*9.10.2011\r", true, "11 Years: 4 Months: 29 Days"},
+            {"[Date] 1", "|/1/2", true, "112"},
+            {"[Time] 9", "|sprSPR:1", false, "9:1"}};
+        for (const auto& [clicked, typed, keypad, shown] : rows) {
+            const auto window = OpenWindow();
+            QVERIFY(ClickKeys(*window, QLatin1String(clicked)));
+            const bool inDisplay = typed[0] == '|';
+            if (inDisplay) window->lblDisplay->setFocus(Qt::MouseFocusReason);
+            TypeText(*window, QLatin1String(typed + (inDisplay ? 1 : 0)), keypad);
+            QCOMPARE(window->lblDisplay->text(), QLatin1String(shown));
+        }
+        const auto window = OpenWindow();  // a layout that types "*" with Shift+8
+        TypeText(*window, QStringLiteral("6"));
+        PressKey(*window, Qt::Key_8, Qt::ShiftModifier, QStringLiteral("*"));
+        PressKey(*window, Qt::Key_7, Qt::ControlModifier);
+        TypeText(*window, QStringLiteral("="));
+        QCOMPARE(window->lblDisplay->text(), QStringLiteral("42"));
+    }
+
+    // By index, the disabled keys skipped, then the option group, the display and round again.
+    void tabOrder() {
+        const auto window = OpenWindow();
+        QVERIFY(ClickKeys(*window, QStringLiteral("[Date]")));
+        std::vector<QWidget*> expected;
+        for (QPushButton* key : window->cmdCalc) {
+            if (key->isEnabled() && key != window->cmdCalc[0]) expected.push_back(key);
+        }
+        expected.insert(expected.end(), {window->Option1[1], window->lblDisplay, window->cmdCalc[0]});
+        window->cmdCalc[0]->setFocus(Qt::TabFocusReason);
+        for (QWidget* next : expected) {
+            PressKey(*window, Qt::Key_Tab, {}, QStringLiteral("\t"));
+            QCOMPARE(window->focusWidget(), next);
+        }
+    }
+
+    // Ctrl+C and Ctrl+Insert copy the display as shown, trimmed, the focus staying put; inside
+    // the display the text box copies its own selection.
+    void copy() {
+        const std::tuple<const char*, int, const char*> rows[] = {
+            {"", Qt::Key_C, "0."},
+            {"2 + 3 =", Qt::Key_Insert, "5"},
+            {"[Time] 11:05:20 Dif 19:10:23 =", Qt::Key_C, "8 Hours: 5 Minutes: 3 Seconds"},
+            {"[Date] Dif", Qt::Key_C, "Error! Wrong Date format"}};
+        for (const auto& [clicked, key, copied] : rows) {
+            const auto window = OpenWindow();
+            QVERIFY(ClickKeys(*window, QLatin1String(clicked)));
+            QWidget* focus = window->focusWidget();
+            PressKey(*window, key, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QLatin1String(copied));
+            QVERIFY(window->focusWidget() == focus && window->lblDisplay->text().trimmed() == copied);
+        }
+        const auto window = OpenWindow();
+        QVERIFY(ClickKeys(*window, QStringLiteral("1 2 3")));
+        window->lblDisplay->setFocus(Qt::MouseFocusReason);
+        window->lblDisplay->setSelection(1, 1);
+        PressKey(*window, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2"));
+    }
+
+    // Ctrl+V (odd lengths) and Shift+Insert type the clipboard into the pad and write the
+    // display once; "|" first pastes inside the display, the text box's own way.
+    void paste() {
+        const std::tuple<const char*, QString, QString> rows[] = {
+            {"", QStringLiteral("ab c12"), QStringLiteral("12")},
+            {"", QStringLiteral(" 2+3\r\n+1\r=\n "), QStringLiteral("7")},
+            {"", QStringLiteral("3.*2.5.="), QStringLiteral("7.5")},
+            {"[Date] 4", QStringLiteral("s/5p"), QStringLiteral("4/5")},
+            {"[Time]", QStringLiteral("11:05:20*19:10:23="), QStringLiteral("8 Hours: 5 Minutes: 3 Seconds ")},
+            {"", QString(1000, u'7'), QString(1000, u'7')},
+            {"5", QString(1001, u'7'), QStringLiteral("5")},
+            {"5", QString(), QStringLiteral("5")},
+            {"|5", QStringLiteral("12"), QStringLiteral("512")}};
+        for (const auto& [clicked, clipboard, shown] : rows) {
+            const auto window = OpenWindow();
+            QVERIFY(ClickKeys(*window, QLatin1String(clicked).mid(clicked[0] == '|' ? 1 : 0)));
+            if (clicked[0] == '|') window->lblDisplay->setFocus(Qt::MouseFocusReason);
+            QGuiApplication::clipboard()->setText(clipboard);
+            const QSignalSpy writes(window->lblDisplay, &QLineEdit::textChanged);
+            const bool odd = clipboard.size() % 2 == 1;
+            PressKey(*window, odd ? Qt::Key_V : Qt::Key_Insert, odd ? Qt::ControlModifier : Qt::ShiftModifier);
+            QVERIFY2(window->lblDisplay->text() == shown && writes.size() <= 1, qPrintable(clipboard.left(20)));
+        }
+        const auto window = OpenWindow();
+        auto* image = new QMimeData;
+        image->setImageData(QImage(4, 4, QImage::Format_RGB32));
+        QGuiApplication::clipboard()->setMimeData(image);
+        PressKey(*window, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(window->lblDisplay->text(), QStringLiteral("0."));
+    }
+
+    // Names and descriptions follow the mode; a date difference on show puts its total in days,
+    // grouped by the locale, into the display's tooltip and description until the next text.
+    void accessibility() {
+        const std::tuple<QLocale::Language, const char*, int, const char*, const char*, const char*> rows[] = {
+            {QLocale::C, "", -1, "Result", "The number being typed, or the result", ""},
+            {QLocale::C, "[Date]", 20, "Date separator", "Types the slash between day, month and year", ""},
+            {QLocale::C, "[Date]", 6, "Divide", "Not available in this mode", ""},
+            {QLocale::C, "[Date] [Number]", 16, "Subtract", "Subtracts the next number from this one", ""},
+            {QLocale::C, "[Date] [Time]", 24, "Date", "Calculates with dates, typed dd/mm/yyyy", ""},
+            {QLocale::English, "[Date] 11/05/2000 Dif 9/10/2011 =", -1, "Result", "4,168 days", "4,168 days"},
+            {QLocale::German, "[Date] 11/05/2000 Dif 9/10/2011 = [Time]", -1, "Result", "4.168 days", "4.168 days"},
+            {QLocale::C, "[Date] 31/12/2000 Dif 01/01/2001 =", -1, "Result", "1 day", "1 day"},
+            {QLocale::C, "[Date] 9/10/2011 Dif 11/05/2000 = 5", -1, "Result",
+             "The date or period being typed, or the result", ""},
+            {QLocale::C, "[Date] 9/10/2011 Dif 11/05/2000 = [Number]", -1, "Result",
+             "The number being typed, or the result", ""}};
+        for (const auto& [language, keys, control, name, description, tip] : rows) {
+            QLocale::setDefault(QLocale(language));
+            const auto window = OpenWindow();
+            QVERIFY(ClickKeys(*window, QLatin1String(keys)));
+            QWidget* widget = control < 0    ? static_cast<QWidget*>(window->lblDisplay)
+                              : control < 23 ? static_cast<QWidget*>(window->cmdCalc.at(std::size_t(control)))
+                                             : window->Option1.at(std::size_t(control - 23));
+            const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QCOMPARE(accessible->text(QAccessible::Name), QLatin1String(name));
+            QCOMPARE(accessible->text(QAccessible::Description), QLatin1String(description));
+            QCOMPARE(window->lblDisplay->toolTip(), QLatin1String(tip));
+        }
+        QLocale::setDefault(QLocale::c());
+    }
+
+    // Every control drawn at twice its size, the icon's pixels as solid 2 x 2 blocks rather than
+    // blurred up.
+    void atTwiceTheScale() {
+        if (qgetenv("QT_SCALE_FACTOR") != "2") QSKIP("needs QT_SCALE_FACTOR=2");
+        const auto window = OpenWindow();
+        QCOMPARE(window->windowHandle()->devicePixelRatio(), 2.0);
+        QCOMPARE(window->cmdCalc[0]->geometry(), QRect(12, 120, 101, 33));
+        const QList<QWidget*> controls = window->findChildren<QWidget*>() << window.get();
+        for (QWidget* control : controls) {
+            QVERIFY2(control->grab().size() == control->size() * 2, control->metaObject()->className());
+        }
+        const QImage shown = window->windowIcon().pixmap(QSize(32, 32), 2.0).toImage();
+        const QImage picture = MorvelinIcon();
+        QCOMPARE(shown.size(), QSize(64, 64));
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) QVERIFY(shown.pixel(x, y) == picture.pixel(x / 2, y / 2));
+        }
+    }
+};
+
+QTEST_MAIN(WindowTests)
+#include "window_tests.moc"
