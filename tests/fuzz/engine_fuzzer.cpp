@@ -9,7 +9,6 @@
 #include "date_time.h"
 #include "key_table.h"
 #include "number_text.h"
-#include "period.h"
 
 #include <algorithm>
 #include <array>
@@ -45,13 +44,11 @@ struct DifferenceForm {
 constexpr DifferenceForm kDateDifference{"%lld Years: %lld Months: %lld Days", 11, 31};
 constexpr DifferenceForm kTimeDifference{"%lld Hours: %lld Minutes: %lld Seconds ", 59, 59};
 
+// libFuzzer keeps the whole input as an artifact; its start is printed to tell failures apart.
 [[noreturn]] void Fail(std::string_view input, std::string_view what, std::string_view shown = {}) {
-    std::fprintf(stderr, "\nengine_fuzzer: %.*s\n  input: \"", static_cast<int>(what.size()), what.data());
-    for (const char c : input.substr(0, 300)) {
-        if (c >= ' ' && c <= '~') std::fputc(c, stderr);
-        else std::fprintf(stderr, "\\x%02x", static_cast<unsigned char>(c));
-    }
-    std::fprintf(stderr, "\"\n  shown: \"%.*s\"\n", static_cast<int>(shown.size()), shown.data());
+    std::fprintf(stderr, "\nengine_fuzzer: %.*s\n  input: \"%.*s\"\n  shown: \"%.*s\"\n", static_cast<int>(what.size()),
+                 what.data(), static_cast<int>(std::min<std::size_t>(input.size(), 300)), input.data(),
+                 static_cast<int>(shown.size()), shown.data());
     std::abort();
 }
 
@@ -90,15 +87,10 @@ bool ReadsBackAs(const std::string& text, DateTime value) {
     return HasFixedFields(text) && DateTimeValue(text) == value;
 }
 
-void CheckDateTimeAndPeriods(std::string_view input) {
+void CheckDateTime(std::string_view input) {
     const auto value = DateTimeValue(input);
     if (value && !(ReadsBackAs(DateTimeText(*value), *value) && ReadsBackAs(DateText(*value), *value)))
         Fail(input, "a date-time is not written in fixed fields that read back", DateText(*value));
-    for (const std::string_view separator : {"/", ":"}) {
-        for (const double count : PeriodCounts(input, separator)) {
-            if (std::isnan(count)) Fail(input, "a period count is NaN");
-        }
-    }
 }
 
 // The C library's search: a loop here would be slowed down by the fuzzer's instrumentation.
@@ -177,7 +169,7 @@ void PressKeys(std::string_view input) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     CheckNumber(input);
-    CheckDateTimeAndPeriods(input);
+    CheckDateTime(input);
     PressKeys(input);
     return 0;
 }
