@@ -52,45 +52,23 @@ constexpr DifferenceForm kTimeDifference{"%lld Hours: %lld Minutes: %lld Seconds
     std::abort();
 }
 
-auto SignificantDigits(std::string_view numberText) {
-    const std::string_view mantissa = numberText.substr(0, numberText.find('E'));
-    const std::size_t first = std::min(mantissa.find_first_of("123456789"), mantissa.size());
-    return std::ranges::count_if(mantissa.substr(first), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 void CheckNumber(std::string_view input) {
     const double x = NumericValue(input);
     if (std::isnan(x)) Fail(input, "NumericValue gave NaN");
     if (!std::isfinite(x)) return;
     const std::string text = NumberText(x);
     const double tolerance = std::max(1e-14 * std::abs(x), std::numeric_limits<double>::denorm_min());
-    if (SignificantDigits(text) > 15 || !(std::abs(NumericValue(text) - x) <= tolerance))
-        Fail(input, "NumberText is not the number to 15 significant digits", text);
+    if (!(std::abs(NumericValue(text) - x) <= tolerance)) Fail(input, "NumberText does not read back", text);
     const std::string cut = CutToDisplay(text);
     const std::size_t e = text.find('E');
     if (cut.size() > kDisplayWidth || (e != std::string::npos && !cut.ends_with(text.substr(e))))
         Fail(input, "the display cut is too wide or lost the exponent", cut);
-    // At least 8 significant digits survive the cut (-1.2345678E-308), dropped rather than rounded.
-    if (!(std::abs(NumericValue(cut) - x) <= 1e-7 * std::abs(x)))
-        Fail(input, "the display cut shows another number", cut);
-}
-
-// dd/mm/yyyy, hh:mm:ss or both: the writers pad every field.
-bool HasFixedFields(std::string_view text) {
-    constexpr std::string_view kDateTimeForm = "00/00/0000 00:00:00";
-    const std::string_view form = text.size() == 8 ? "00:00:00" : kDateTimeForm.substr(0, text.size());
-    const auto fits = [](char c, char f) { return f == '0' ? c >= '0' && c <= '9' : c == f; };
-    return (text.size() == 8 || text.size() == 10 || text.size() == 19) && std::ranges::equal(text, form, fits);
-}
-
-bool ReadsBackAs(const std::string& text, DateTime value) {
-    return HasFixedFields(text) && DateTimeValue(text) == value;
 }
 
 void CheckDateTime(std::string_view input) {
     const auto value = DateTimeValue(input);
-    if (value && !(ReadsBackAs(DateTimeText(*value), *value) && ReadsBackAs(DateText(*value), *value)))
-        Fail(input, "a date-time is not written in fixed fields that read back", DateText(*value));
+    if (value && !(DateTimeValue(DateTimeText(*value)) == value && DateTimeValue(DateText(*value)) == value))
+        Fail(input, "a date-time is not written so that it reads back", DateText(*value));
 }
 
 // The C library's search: a loop here would be slowed down by the fuzzer's instrumentation.
@@ -110,8 +88,7 @@ void CheckShown(std::string_view input, const CalcEngine& engine, const std::str
 // A date or time the engine wrote must read back and be written the same way again.
 void CheckShownDate(std::string_view input, const CalcEngine& engine, const std::string& shown, bool moved) {
     const auto value = DateTimeValue(shown);
-    if (!value || !HasFixedFields(shown) ||
-        (engine.CalcMode == kDateMode ? DateText(*value) : DateTimeText(*value)) != shown)
+    if (!value || (engine.CalcMode == kDateMode ? DateText(*value) : DateTimeText(*value)) != shown)
         Fail(input, "a shown date or time does not round-trip", shown);
     if (moved && engine.CalcMode == kTimeMode && std::chrono::floor<std::chrono::days>(value->Time) != kZeroDate)
         Fail(input, "a moved time is not a time of day", shown);
