@@ -1,0 +1,126 @@
+// Keys in, display out: a row per behaviour of each mode, and of switching between them.
+#include "key_sequence.h"
+
+namespace {
+
+const std::string kWrongDate = "Error! Wrong Date format";
+const std::string kWrongTime = "Error! Wrong Time format";
+
+const std::string kBig(200, '9');   // 1E200: its square overflows
+const std::string kHuge(400, '9');  // beyond a double: reads as infinity
+
+const std::vector<SequenceRow> kNumberRows = {
+    {"every digit, leading zero kept", "Number", "01234567890", "01234567890"},
+    {"equals with nothing pending", "Number", "= 12 =", "0|12|12"},
+    {"point starts fresh", "Number", "2 + 3 = . 5 + . 5 =", ".|.5|.5|.|.5|1"},
+    {"second point refused with the signal", "Number", "3 . . 5 . + . .", "3.!|3.5|3.5!|3.5|.|.!"},
+    {"equals repeats, an operator after it starts anew", "Number", "64 / 2 = = - 3 = = 7", "32|16|16|3|13|10|7"},
+    {"equals takes the shown first operand", "Number", "5 + = =", "10|15"},
+    {"chained operators", "Number", "1 + 2 + 3 X 4 - 5 =", "1|2|3|3|6|4|24|5|19"},
+    {"operator after operator replaces it", "Number", "5 + X 2 =", "10"},
+    {"chained operator takes the shown result", "Number", "1 / 3 + 1 - =", "0.3333333333333|1|1.3333333333333|0"},
+    {"chain cuts the result like equals", "Number", "1 / 3 X 3 =", "0.9999999999999"},
+    {"percent, then a chain", "Number", "200 + 10 % + 1 =", "20|220|1|221"},
+    {"percent shown whole", "Number", "123456789 + 1.23456789 %", "1524157.87501905"},
+    {"sign toggles", "Number", "12 +/- +/- +/- X 3 =", "-12|12|-12|-12|3|-36"},
+    {"sign and backspace on empty entry", "Number", "+/- Backspace", "|"},
+    {"reciprocal cut, of zero an error", "Number", "3 1/x C 0 1/x 5", "0.3333333333333||0|ERROR|5"},
+    {"square root cut, of a negative an error", "Number", "2 sqrt C 0 sqrt C 4 +/- sqrt",
+     "1.4142135623731||0|0||4|-4|ERROR"},
+    {"square root of result feeds repeat", "Number", "2 + 7 = sqrt =", "9|3|10"},
+    {"backspace on result feeds repeat", "Number", "12 + 3 = Backspace =", "15|1|4"},
+    {"backspace stores the shortened entry", "Number", "7 + 2 = 0.5 Backspace Backspace =", "0.|0.|2"},
+    {"clear entry keeps operator", "Number", "5 + 3 CE 4 =", "|4|9"},
+    {"editing the second operand keeps the first", "Number", "5 + 49 Backspace sqrt 1/x =", "4|2|0.5|5.5"},
+    {"clear all drops the operator", "Number", "5 X 3 C 2 =", "|2|2"},
+    {"division by zero, then an operator", "Number", "9 / 0 = = + 3 =", "ERROR|ERROR||3|3"},
+    {"chain into division by zero", "Number", "8 / 0 + 2 =", "ERROR|2|2"},
+    {"error leaves the first operand", "Number", "9 / 0 = 100 %", "ERROR|100|9"},
+    {"overflow leaves the first operand", "Number", kBig + " X = 100 %", "ERROR|100|1E+200"},
+    {"square root of infinite entry", "Number", kHuge + " sqrt", "ERROR"},
+    {"percent of infinite entry", "Number", "5 + " + kHuge + " %", "ERROR"},
+};
+INSTANTIATE_TEST_SUITE_P(Number, KeySequenceTest, testing::ValuesIn(kNumberRows), RowName);
+
+TEST(NumberMode, ClearAllKeepsOnlyTheMode) {
+    CalcEngine engine;
+    PressKeys(engine, "5 + 3 = X C");  // all three flags set before "C"
+    EXPECT_EQ(StateOf(engine), EngineState("Number", "", 0.0, 0.0, "", false, false, false));
+}
+
+const std::vector<SequenceRow> kDateRows = {
+    {"operator shows the date normalised", "Date", "9/10/2011 Dif", "09/10/2011"},
+    {"plus minus changes nothing", "Date", "11/05/2000 Dif +/-", "11/05/2000"},
+    {"separator after operator appends", "Date", "11/05/2000 Add / 1", "11/05/2000/|1"},
+    {"equals with nothing pending", "Date", "12 = 3", "12|3"},
+    {"difference", "Date", "11/05/2000 Dif 9/10/2011 =", "11 Years: 4 Months: 28 Days #4168"},
+    {"difference reversed", "Date", "9/10/2011 Dif 11/05/2000 =", "11 Years: 4 Months: 28 Days #4168"},
+    {"difference of equal dates", "Date", "11/05/2000 Dif 11/05/2000 =", "0 Years: 0 Months: 0 Days #0"},
+    {"same month later day", "Date", "11/05/2000 Dif 20/05/2011 =", "11 Years: 0 Months: 9 Days #4026"},
+    {"same month earlier day", "Date", "20/05/2000 Dif 11/05/2011 =", "10 Years: 11 Months: 21 Days #4008"},
+    {"across a month end", "Date", "31/01/2001 Dif 01/03/2001 =", "0 Years: 1 Months: 1 Days #29"},
+    {"add", "Date", "11/05/2000 Add 01/00/03 =", "12/05/2003"},
+    {"sub", "Date", "11/05/2000 Sub 01/00/03 =", "10/05/1997"},
+    {"days before the month end clamps", "Date", "30/01/2001 Add 1/1/0 =", "28/02/2001"},
+    {"period of years only", "Date", "11/05/2000 Add 5 =", "11/05/2005"},
+    {"result is the next first date", "Date", "11/05/2000 Add 01/00/03 = Sub 1/0/0 =", "11/05/2003"},
+    {"equals again reads the date as period", "Date", "11/05/2000 Add 01/00/03 = =", "12/05/2003|24/10/4006"},
+    {"zero date written as date", "Date", "31/12/1899 Sub 1/0/0 =", "30/12/1899"},
+    {"emptied first operand is the zero date", "Date", "1/1/2000 Add 1/0/0 = 1 Backspace 1/0/0 =", "31/12/1899"},
+    {"negative fraction cut toward zero", "Date", "11/05/2000 Add [Number] 1.9 +/- [Date] =", "11/05/1999"},
+    {"clear entry, then clear all drops the operator", "Date",
+     "11/05/2000 Sub 1/0/0 CE 0/1/0 = C 1/0/0 =", "|0/1/0|11/04/2000||1/0/0|1/0/0"},
+    {"backspace on second date", "Date",
+     "11/05/2000 Dif 9/10/2011 Backspace 1 =", "9/10/201|9/10/2011|11 Years: 4 Months: 28 Days #4168"},
+    {"backspace on a zero value", "Date", "0/5 Backspace", "0/5"},
+    {"error keeps the pending operation", "Date",
+     "11/05/2000 Add 31/04/2001 Dif 1/0/0 =", kWrongDate + "|1/0/0|12/05/2000"},
+    {"operator on empty entry, then a digit", "Date", "Add 5", kWrongDate + "|5"},
+    {"difference with empty entry", "Date",
+     "11/05/2000 Dif CE = 9/10/2011 =", kWrongDate + "|9/10/2011|11 Years: 4 Months: 28 Days #4168"},
+    {"difference of a difference", "Date", "11/05/2000 Dif 9/10/2011 = =", kWrongDate},
+    {"difference from a difference", "Date", "11/05/2000 Dif 9/10/2011 = 1/1/2000 =", kWrongDate},
+    {"add past 9999", "Date", "31/12/9999 Add 1/0/0 =", kWrongDate},
+    {"months past 9999", "Date", "15/12/9999 Add 0/1/0 =", kWrongDate},
+    {"sub before 100", "Date", "01/01/0100 Sub 1/0/0 =", kWrongDate},
+    {"huge year count", "Date", "11/05/2000 Add " + std::string(300, '9') + " =", kWrongDate},
+    {"infinite count", "Date", "11/05/2000 Sub " + std::string(400, '9') + " =", kWrongDate},
+    {"first operand past 9999", "Date", "1/1/2000 Add 1/0/0 = 99999999 Backspace CE 0 =", kWrongDate},
+};
+INSTANTIATE_TEST_SUITE_P(Date, KeySequenceTest, testing::ValuesIn(kDateRows), RowName);
+
+const std::vector<SequenceRow> kTimeRows = {
+    {"operator pads the fields", "Time", "11:5:2 Add", "11:05:02"},
+    {"difference", "Time", "11:05:20 Dif 19:10:23 =", "8 Hours: 5 Minutes: 3 Seconds "},
+    {"difference of equal times", "Time", "11:05:20 Dif 11:05:20 =", "0 Hours: 0 Minutes: 0 Seconds "},
+    {"same minute later second", "Time", "11:05:20 Dif 19:05:30 =", "8 Hours: 0 Minutes: 10 Seconds "},
+    {"same minute earlier second", "Time", "11:05:30 Dif 19:05:20 =", "7 Hours: 59 Minutes: 50 Seconds "},
+    {"marks not elapsed units", "Time", "11:05:50 Dif 11:06:10 =", "0 Hours: 0 Minutes: 20 Seconds "},
+    {"no wrap at midnight", "Time", "23:59:59 Dif 00:00:01 =", "23 Hours: 59 Minutes: 58 Seconds "},
+    {"add", "Time", "11:05:20 Add 01:00:03 =", "12:05:23"},
+    {"add past midnight", "Time", "23:00:00 Add 02:00:00 =", "01:00:00"},
+    {"sub past midnight", "Time", "01:00:00 Sub 02:00:00 =", "23:00:00"},
+    {"whole days drop out", "Time", "10:00:00 Add 240:0:1 =", "10:00:01"},
+    {"period of seconds only", "Time", "10:00:00 Add 90 =", "10:01:30"},
+    {"equals again reads the time as period", "Time", "11:05:20 Add 01:00:03 = =", "12:05:23|00:10:46"},
+    {"clear entry, then clear all drops the operator", "Time",
+     "11:05:20 Sub 1:0:0 CE 0:30:0 = C 1:0:3 =", "|0:30:0|10:35:20||1:0:3|1:0:3"},
+    {"backspace on second time", "Time", "11:05:20 Add 01:00:04 Backspace 3 =", "01:00:0|01:00:03|12:05:23"},
+    {"error keeps the pending operation", "Time", "11:05:20 Add 25:00:00 Dif 1:0:3 =", kWrongTime + "|1:0:3|12:05:23"},
+    {"difference with empty entry, then a digit", "Time", "11:05:20 Dif CE = 5", kWrongTime + "|5"},
+    {"hours past 9999", "Time", "00:00:00 Add 99999999:0:0 =", kWrongTime},
+    {"huge second count", "Time", "11:05:20 Add " + std::string(300, '9') + " =", kWrongTime},
+};
+INSTANTIATE_TEST_SUITE_P(Time, KeySequenceTest, testing::ValuesIn(kTimeRows), RowName);
+
+const std::vector<SequenceRow> kSwitchRows = {
+    {"date value as a number", "Date", "11/05/2000 Add 1/0/0 = [Number] 100 %", "36658"},
+    {"entry carries into date mode", "Number",
+     "12 [Date] /05/2000 Dif 9/10/2011 =", "11 Years: 4 Months: 27 Days #4167"},
+    {"number operator counts as none in date", "Number", "5 + [Date] 3 =", "3"},
+    {"text operands in number arithmetic", "Number", "5 + [Date] 3 = [Number] =", "6"},
+    {"time operator carries into date", "Time", "11:05:20 Add [Date] 1/0/0 =", "31/12/1899 11:05:20"},
+};
+INSTANTIATE_TEST_SUITE_P(Switch, KeySequenceTest, testing::ValuesIn(kSwitchRows), RowName);
+
+}  // namespace
