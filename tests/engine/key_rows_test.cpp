@@ -33,6 +33,7 @@ const std::vector<SequenceRow> kNumberRows = {
     {"clear entry keeps operator", "Number", "5 + 3 CE 4 =", "|4|9"},
     {"editing the second operand keeps the first", "Number", "5 + 49 Backspace sqrt 1/x =", "4|2|0.5|5.5"},
     {"clear all drops the operator", "Number", "5 X 3 C 2 =", "|2|2"},
+    {"clear all leaves no second operand armed", "Number", "5 + 3 = X C 05 +", "05|05"},
     {"division by zero, then an operator", "Number", "9 / 0 = = + 3 =", "ERROR|ERROR||3|3"},
     {"chain into division by zero", "Number", "8 / 0 + 2 =", "ERROR|2|2"},
     {"error leaves the first operand", "Number", "9 / 0 = 100 %", "ERROR|100|9"},
@@ -41,12 +42,6 @@ const std::vector<SequenceRow> kNumberRows = {
     {"percent of infinite entry", "Number", "5 + " + kHuge + " %", "ERROR"},
 };
 INSTANTIATE_TEST_SUITE_P(Number, KeySequenceTest, testing::ValuesIn(kNumberRows), RowName);
-
-TEST(NumberMode, ClearAllKeepsOnlyTheMode) {
-    CalcEngine engine;
-    PressKeys(engine, "5 + 3 = X C");  // all three flags set before "C"
-    EXPECT_EQ(StateOf(engine), EngineState("Number", "", 0.0, 0.0, "", false, false, false));
-}
 
 const std::vector<SequenceRow> kDateRows = {
     {"operator shows the date normalised", "Date", "9/10/2011 Dif", "09/10/2011"},
