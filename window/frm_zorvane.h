@@ -47,6 +47,7 @@ protected:
 
 private:
     void Form_Load();
+    void CentreOuterFrame();
     void MirrorKeys();
     void ShowHelp(std::string_view help);
     bool PressShortcut(ButtonIndex index);
