@@ -1,6 +1,7 @@
 #include "frm_zorvane.h"
 
 #include "accessible_names.h"
+#include "accessible_window.h"
 #include "fonts.h"
 #include "frame_watch.h"
 #include "geometry.h"
@@ -37,6 +38,7 @@ int TwipsToWholePixels(float twips) { return static_cast<int>(std::lround(twips 
 frmZorvane::frmZorvane(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    AnnounceFrmZorvaneAsWindow();
     setWindowTitle(QStringLiteral("Morvelin"));
     setWindowIcon(MorvelinWindowIcon());
     setFont(WindowFont());
