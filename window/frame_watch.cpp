@@ -8,6 +8,12 @@
 
 namespace {
 
+// While a window manager reparents a window, before the frame has its size or _NET_FRAME_EXTENTS is
+// set, Qt can work out a frame with negative sides from the bare frame window.
+bool IsFrame(const QMargins& margins) {
+    return margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 && margins.bottom() >= 0;
+}
+
 class FirstFrameWatch : public QObject {
 public:
     FirstFrameWatch(QWindow& window, std::function<void()> frameChanged)
@@ -17,11 +23,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ && event->type() == QEvent::Expose && window_.isExposed()) {
+        if (watched != &window_) return false;
+        const bool used = event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress;
+        const bool framed =
+            !used && window_.isExposed() && IsFrame(window_.frameMargins()) && window_.frameMargins() != assumed_;
+        if (used || framed) {
             window_.removeEventFilter(this);
             deleteLater();
-            if (window_.frameMargins() != assumed_) frameChanged_();
         }
+        if (framed) frameChanged_();
         return false;
     }
 
