@@ -1,7 +1,9 @@
 #include "frm_zorvane.h"
 
 #include "accessible_names.h"
+#include "accessible_window.h"
 #include "fonts.h"
+#include "frame_watch.h"
 #include "geometry.h"
 #include "help_texts.h"
 #include "icon.h"
@@ -41,6 +43,7 @@ int TwipsToWholePixels(float twips) { return static_cast<int>(std::lround(twips 
 frmZorvane::frmZorvane(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    AnnounceFrmZorvaneAsWindow();
     setWindowTitle(QStringLiteral("Morvelin"));
     setWindowIcon(MorvelinWindowIcon());
     setFont(WindowFont());
@@ -119,23 +122,34 @@ frmZorvane::frmZorvane(QWidget* parent)
 frmZorvane::~frmZorvane() { qApp->removeEventFilter(this); }
 
 void frmZorvane::Form_Load() {
-    // The outer size is the client size plus the decoration as far as the platform knows it
-    // before the window is shown (under X11 nothing, until a window manager has framed it).
     (void)winId();
-    const QSize outer = size().grownBy(windowHandle()->frameMargins());
+    CentreOuterFrame();
+    // Placed again, once, when a window manager's frame turns out to differ from the one used.
+    WatchFirstFrame(*windowHandle(), [this] { CentreOuterFrame(); });
+
+    engine_.ApplyMode(kNumberMode);
+    MirrorKeys();
+    ShowDisplay(QStringLiteral("0."));
+}
+
+void frmZorvane::CentreOuterFrame() {
+    // The client size plus the decoration as far as the platform knows it: under X11 nothing
+    // until a window manager has framed the mapped window.
+    const QMargins frame = windowHandle()->frameMargins();
+    const QSize outer = size().grownBy(frame);
 
     const QScreen* target = screen();
     const QRect screenArea = target->geometry();
     const Placement placement =
         CentredPlacement(screenArea.width() * kTwipsPerPixel, screenArea.height() * kTwipsPerPixel,
                          outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
-    // Top before Left; Qt places a window on whole logical pixels, so the half twip goes here.
-    move(x(), screenArea.top() + TwipsToWholePixels(placement.Top));
-    move(screenArea.left() + TwipsToWholePixels(placement.Left), y());
-
-    engine_.ApplyMode(kNumberMode);
-    MirrorKeys();
-    ShowDisplay(QStringLiteral("0."));
+    // Top before Left; Qt places a window on whole logical pixels, so the half twip goes here. The
+    // client is placed inside the frame, not through move(): QWidget's copy of the frame can lag
+    // behind the platform's just after mapping.
+    QRect client = geometry();
+    client.moveTop(screenArea.top() + TwipsToWholePixels(placement.Top) + frame.top());
+    client.moveLeft(screenArea.left() + TwipsToWholePixels(placement.Left) + frame.left());
+    setGeometry(client);
 }
 
 void frmZorvane::cmdCalc_Click(int index) {

@@ -49,6 +49,7 @@ protected:
 
 private:
     void Form_Load();
+    void CentreOuterFrame();
     // Writes the display, with a date difference's total as its tooltip and description.
     void ShowDisplay(const QString& text, std::optional<std::int64_t> totalDays = std::nullopt);
     void ShowPressResult(const PressResult& result);
