@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""The window as a screen reader meets it over the AT-SPI bus: a frame named "Morvelin", the
-named keys, 7 + 8 = pressed through the keys' actions and read back from the display, and the
-help shown once Date is selected through its option button.
-Usage, inside a D-Bus session on an X display: atspi_check.py PROGRAM"""
+# The window as a screen reader meets it over the AT-SPI bus: a frame named "Morvelin", the named
+# keys, 7 + 8 = pressed through the keys' actions and read back from the display, and the help
+# shown once Date is selected through its option button.
+# Usage, inside a D-Bus session on an X display: atspi_check.py PROGRAM
 import os
 import subprocess
 import sys
@@ -14,12 +14,11 @@ NUMBER_KEYS = ("Backspace,Clear entry,Clear all,7,8,9,Divide,Square root,4,5,6,M
                "1,2,3,Subtract,Reciprocal,0,Change sign,Decimal point,Add,Equals").split(",")
 
 
-def application(name, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == name and app.childCount > 0:
-                return app
+def application(name):
+    for _ in range(100):
+        apps = [app for app in pyatspi.Registry.getDesktop(0) if app and app.name == name and app.childCount]
+        if apps:
+            return apps[0]
         time.sleep(0.2)
     sys.exit(f"atspi_check: no accessible application named {name}")
 
@@ -30,42 +29,29 @@ def act(node, action_name):
     time.sleep(0.3)  # Qt presses a button through an animated click, a tenth of a second later.
 
 
-def check(frame):
-    failures = []
-
-    def expect(ok, what):
-        if not ok:
-            failures.append(what)
-
-    expect(frame.getRole() == pyatspi.ROLE_FRAME and frame.name == "Morvelin", "the top is no frame named Morvelin")
-    children = list(frame)
-    keys = {key.name: key for key in children if key.getRole() == pyatspi.ROLE_PUSH_BUTTON}
-    expect(list(keys) == NUMBER_KEYS, f"keys named {list(keys)}")
-    display = next(child for child in children if child.getRole() == pyatspi.ROLE_TEXT)
+def failures(frame):
+    by_role = lambda role: [child for child in frame if child.getRole() == role]
+    keys = {key.name: key for key in by_role(pyatspi.ROLE_PUSH_BUTTON)}
     for name in ("7", "Add", "8", "Equals"):
         act(keys[name], "Press")
-    text = display.queryText().getText(0, -1)
-    expect(text == "15", f"7 + 8 = shows {text!r}")
-    modes = next(child for child in children if child.getRole() == pyatspi.ROLE_PANEL)
-    act(next(option for option in modes if option.name == "Date"), "Toggle")
-    label = next(child for child in frame if child.getRole() == pyatspi.ROLE_LABEL)
-    expect(label.name.startswith("Date Format dd/mm/yyyy\n"), f"the help reads {label.name[:40]!r}")
-    return failures
+    shown = by_role(pyatspi.ROLE_TEXT)[0].queryText().getText(0, -1)
+    act(next(option for option in by_role(pyatspi.ROLE_PANEL)[0] if option.name == "Date"), "Toggle")
+    help_text = by_role(pyatspi.ROLE_LABEL)[0].name  # Qt gives a label no Text interface
+    checks = {"the top is no frame named Morvelin": frame.getRole() == pyatspi.ROLE_FRAME and frame.name == "Morvelin",
+              f"keys named {list(keys)}": list(keys) == NUMBER_KEYS,
+              f"7 + 8 = shows {shown!r}": shown == "15",
+              f"the help reads {help_text[:40]!r}": help_text.startswith("Date Format dd/mm/yyyy\n")}
+    return [what for what, passed in checks.items() if not passed]
 
 
-def main():
-    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    program = subprocess.Popen([sys.argv[1]], env=environment)
-    try:
-        app = application(os.path.basename(sys.argv[1]))
-        print("atspi_check:", [f"{child.getRoleName()} {child.name!r}" for child in app])
-        failures = check(app[0])
-    finally:
-        program.terminate()
-        program.wait(10)
-    for failure in failures:
-        print("atspi_check:", failure, file=sys.stderr)
-    sys.exit(1 if failures else 0)
-
-
-main()
+program = subprocess.Popen(sys.argv[1:], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+try:
+    app = application(os.path.basename(sys.argv[1]))
+    print("atspi_check:", [f"{child.getRoleName()} {child.name!r}" for child in app])
+    found = failures(app[0])
+finally:
+    program.terminate()
+    program.wait(10)
+for failure in found:
+    print("atspi_check:", failure, file=sys.stderr)
+sys.exit(1 if found else 0)

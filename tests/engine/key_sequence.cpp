@@ -47,10 +47,6 @@ std::string RowName(const testing::TestParamInfo<SequenceRow>& info) {
     return name;
 }
 
-EngineState StateOf(const CalcEngine& e) {
-    return {e.CalcMode, e.EntryText, e.Operand1, e.Operand2, e.PendingOp, e.NewEntry, e.CaptureOperand2, e.ResultShown};
-}
-
 void PrintTo(const DateTime& value, std::ostream* out) { *out << DateTimeText(value); }
 
 TEST_P(KeySequenceTest, Shows) {

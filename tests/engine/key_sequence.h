@@ -7,7 +7,6 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 // Tokens separated by blanks: "[Date]" switches the mode, the caption of an enabled key presses
@@ -24,9 +23,5 @@ struct SequenceRow {
 inline void PrintTo(const SequenceRow& row, std::ostream* out) { *out << row.Name; }
 std::string RowName(const testing::TestParamInfo<SequenceRow>& info);
 class KeySequenceTest : public testing::TestWithParam<SequenceRow> {};
-
-// CalcMode, EntryText, Operand1, Operand2, PendingOp, NewEntry, CaptureOperand2, ResultShown.
-using EngineState = std::tuple<std::string, std::string, CalcValue, CalcValue, std::string, bool, bool, bool>;
-EngineState StateOf(const CalcEngine& engine);
 
 void PrintTo(const DateTime& value, std::ostream* out);
