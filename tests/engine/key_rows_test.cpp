@@ -22,6 +22,7 @@ const std::vector<SequenceRow> kNumberRows = {
     {"chain cuts the result like equals", "Number", "1 / 3 X 3 =", "0.9999999999999"},
     {"percent, then a chain", "Number", "200 + 10 % + 1 =", "20|220|1|221"},
     {"percent shown whole", "Number", "123456789 + 1.23456789 %", "1524157.87501905"},
+    {"percent after a result is the repeated operand", "Number", "200 + 10 = 50 % =", "210|50|105|315"},
     {"sign toggles", "Number", "12 +/- +/- +/- X 3 =", "-12|12|-12|-12|3|-36"},
     {"sign and backspace on empty entry", "Number", "+/- Backspace", "|"},
     {"reciprocal cut, of zero an error", "Number", "3 1/x C 0 1/x 5", "0.3333333333333||0|ERROR|5"},
@@ -115,5 +116,13 @@ const std::vector<SequenceRow> kSwitchRows = {
     {"time operator carries into date", "Time", "11:05:20 Add [Date] 1/0/0 =", "31/12/1899 11:05:20"},
 };
 INSTANTIATE_TEST_SUITE_P(Switch, KeySequenceTest, testing::ValuesIn(kSwitchRows), RowName);
+
+// The window offers only enabled keys; the engine holds to that whatever its caller.
+TEST(Press, IgnoresKeysItDoesNotOffer) {
+    CalcEngine engine;
+    engine.ApplyMode("Date");
+    for (const ButtonIndex index : {6, 7, 12, 17, 23, -1}) EXPECT_EQ(engine.Press(index).DisplayText, "") << index;
+    EXPECT_EQ(engine.EntryText, "");
+}
 
 }  // namespace

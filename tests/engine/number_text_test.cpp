@@ -11,8 +11,9 @@ namespace {
 // The text of a number: canonical texts come back as they are, others as the canonical form of
 // their value (at most 15 significant digits, rounded; E form from 1E15 up and below 1E-4).
 TEST(NumberText, FifteenDigitsAndEForms) {
-    for (const char* text : {"0", "0.5", "-0.25", "100", "999999999999999", "1E+15", "-1E+15", "1E+100", "0.0001",
-                             "9.99E-05", "1.5E-07", "1.23456789012346E+15", "4.94065645841247E-324"}) {
+    for (const char* text :
+         {"0", "0.5", "-0.25", "100", "999999999999999", "1E+15", "-1E+15", "1E+100", "0.0001", "9.99E-05", "1.5E-07",
+          "1E-09", "1E-10", "1.23456789012346E+15", "4.94065645841247E-324"}) {
         EXPECT_EQ(NumberText(NumericValue(text)), text);
     }
     const std::pair<double, const char*> rows[] = {{-0.0, "0"}, {0.1 + 0.2, "0.3"}, {2.0 / 3.0, "0.666666666666667"}};
@@ -44,6 +45,9 @@ TEST(NumericValue, ReadsTheLeadingNumber) {
     EXPECT_EQ(NumericValue(nines), HUGE_VAL);
     EXPECT_EQ(NumericValue("-" + nines), -HUGE_VAL);
     EXPECT_EQ(NumericValue(std::string(100000, '9')), HUGE_VAL);
+    // Out of range by its leading zeros alone, and back into range and beyond by its exponent.
+    EXPECT_EQ(NumericValue("0." + std::string(400, '0') + "1"), 0);
+    EXPECT_EQ(NumericValue("0." + std::string(400, '0') + "1E800"), HUGE_VAL);
 }
 
 TEST(PeriodCounts, SplitsIntoThreeCounts) {
