@@ -10,7 +10,6 @@ const std::string kBig(200, '9');   // 1E200: its square overflows
 const std::string kHuge(400, '9');  // beyond a double: reads as infinity
 
 const std::vector<SequenceRow> kNumberRows = {
-    {"every digit, leading zero kept", "Number", "01234567890", "01234567890"},
     {"equals with nothing pending", "Number", "= 12 =", "0|12|12"},
     {"point starts fresh", "Number", "2 + 3 = . 5 + . 5 =", ".|.5|.5|.|.5|1"},
     {"second point refused with the signal", "Number", "3 . . 5 . + . .", "3.!|3.5|3.5!|3.5|.|.!"},

@@ -101,7 +101,7 @@ private slots:
         QVERIFY(window->Option1[0]->isChecked() && window->Label1->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), window->cmdCalc[0]);
         QVERIFY(window->minimumSize() == QSize(504, 328) && window->maximumSize() == QSize(504, 328));
-        QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!window->windowIcon().isNull());
         const QRect screen = window->screen()->geometry(), outer = window->frameGeometry();
         QVERIFY(qAbs(2 * outer.left() + outer.width() - 2 * screen.left() - screen.width()) <= 1);
         QVERIFY(qAbs(2 * outer.top() + outer.height() - 2 * screen.top() - screen.height()) <= 1);
@@ -114,6 +114,7 @@ private slots:
         QCOMPARE(window->lblDisplay->geometry(), QRect(16, 8, 313, 35));
         QCOMPARE(window->Frame1->geometry(), QRect(16, 56, 313, 49));
         QCOMPARE(window->cmdCalc[0]->geometry(), QRect(12, 120, 101, 33));
+        QCOMPARE(window->Label1->geometry(), QRect(414, 8, 5, 13));
         QList<int> rowTops;
         for (std::size_t i = 0; i < window->cmdCalc.size(); ++i) {
             const QRect key = window->cmdCalc[i]->geometry();
