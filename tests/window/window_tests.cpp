@@ -287,8 +287,8 @@ private slots:
             {QLocale::C, "", 24, "Date", "Calculates with dates, typed dd/mm/yyyy", ""},
             {QLocale::English, "[Date] 11/05/2000 Dif 9/10/2011 = [Time]", -1, "Result", "4,168 days", "4,168 days"},
             {QLocale::C, "[Date] 31/12/2000 Dif 01/01/2001 =", -1, "Result", "1 day", "1 day"},
-            {QLocale::C, "[Date] 9/10/2011 Dif 11/05/2000 = 5", -1, "Result",
-             "The date or period being typed, or the result", ""}};
+            {QLocale::C, "[Date] 9/10/2011 Dif 11/05/2000 = 5 [Time]", -1, "Result",
+             "The time or period being typed, or the result", ""}};
         for (const auto& [language, keys, control, name, description, tip] : rows) {
             QLocale::setDefault(QLocale(language));
             const auto window = OpenWindow();
