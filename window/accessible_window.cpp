@@ -12,10 +12,5 @@ QAccessibleInterface* WindowAccessible(const QString& className, QObject* object
 
 }  // namespace
 
-void AnnounceFrmZorvaneAsWindow() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&WindowAccessible);
-        return true;
-    }();
-    (void)installed;
-}
+// Qt keeps a factory installed twice only once.
+void AnnounceFrmZorvaneAsWindow() { QAccessible::installFactory(&WindowAccessible); }

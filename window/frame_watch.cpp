@@ -22,8 +22,8 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != &window_) return false;
+    // Installed on the window alone.
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         const bool used = event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress;
         const bool framed =
             !used && window_.isExposed() && IsFrame(window_.frameMargins()) && window_.frameMargins() != assumed_;

@@ -58,7 +58,6 @@ frmZorvane::frmZorvane(QWidget* parent)
     Frame1 = new QGroupBox(QStringLiteral("Modul"), this);
     Frame1->setGeometry(ToPixels(kFrameRect));
     Frame1->setFont(FrameFont());
-    Frame1->setFocusPolicy(Qt::NoFocus);
     // The caption sits in the top border line. Fusion draws the border below the caption, where
     // the option buttons, 240 twips from the frame's top, would straddle it.
     Frame1->setStyleSheet(
@@ -87,9 +86,6 @@ frmZorvane::frmZorvane(QWidget* parent)
         auto* button = new QPushButton(FromView(kKeyTable[slot].Number), this);
         button->setGeometry(ToPixels(kPadRects[slot]));
         button->setFont(PadFont());
-        // Enter presses "=" through the key preview, never a default button.
-        button->setAutoDefault(false);
-        button->setDefault(false);
         connect(button, &QPushButton::clicked, this, [this, i] { cmdCalc_Click(i); });
         cmdCalc[slot] = button;
     }
@@ -97,7 +93,6 @@ frmZorvane::frmZorvane(QWidget* parent)
     Label1 = new QLabel(this);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setFocusPolicy(Qt::NoFocus);
     Label1->setGeometry(ToPixels(kLabelEmptyRect));
 
     // Tab stops: the pad, then the option group (Qt lets only its selected button take Tab
