@@ -95,7 +95,7 @@ std::vector<ButtonIndex> PastedKeys(QStringView text, std::string_view mode) {
     const QStringView lines = text.trimmed();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const char16_t c = lines[i].unicode();
-        if (c == u'\r' && i + 1 < lines.size() && lines[i + 1] == u'\n') continue;  // one Enter for "\r\n"
+        if (c == u'\r' && lines.sliced(i + 1).startsWith(u'\n')) continue;  // one Enter for "\r\n"
         const auto index = c == u'\r' || c == u'\n' ? std::optional{kEquals} : KeyPressIndex(c, mode);
         if (index) keys.push_back(*index);
     }
