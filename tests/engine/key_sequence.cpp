@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <optional>
+#include <ranges>
 #include <sstream>
 
 namespace {
@@ -54,11 +55,8 @@ TEST_P(KeySequenceTest, Shows) {
     CalcEngine engine;
     engine.ApplyMode(row.Mode);
     const std::vector<std::string> shown = PressKeys(engine, row.Keys);
-    std::vector<std::string> expected(1);
-    for (const char c : row.Expected) {
-        if (c == '|') expected.emplace_back();
-        else expected.back() += c;
-    }
+    std::vector<std::string> expected;
+    for (const auto part : std::views::split(row.Expected, '|')) expected.emplace_back(part.begin(), part.end());
     ASSERT_GE(shown.size(), expected.size()) << row.Keys;
     EXPECT_EQ(std::vector(shown.end() - static_cast<std::ptrdiff_t>(expected.size()), shown.end()), expected)
         << row.Keys;

@@ -99,6 +99,7 @@ private slots:
         QCOMPARE(window->lblDisplay->text(), QStringLiteral("0."));
         QCOMPARE(PadText(*window), kNumberPad);
         QVERIFY(window->Option1[0]->isChecked() && window->Label1->text().isEmpty());
+        QCOMPARE(window->lblDisplay->alignment(), Qt::AlignRight | Qt::AlignVCenter);
         QCOMPARE(QApplication::focusWidget(), window->cmdCalc[0]);
         QVERIFY(window->minimumSize() == QSize(504, 328) && window->maximumSize() == QSize(504, 328));
         QVERIFY(!window->windowIcon().isNull());
@@ -176,6 +177,7 @@ private slots:
             QCOMPARE(window->Label1->text(), QString(text).replace('\r', '\n'));
             const QRect box = window->Label1->geometry();
             QVERIFY(box.top() == 8 && box.bottom() < 328 && qAbs(box.left() + box.width() / 2.0 - 416.5) <= 1);
+            QCOMPARE(window->Label1->alignment(), Qt::AlignHCenter | Qt::AlignTop);
             QVERIFY(box.height() >= 22 * QFontMetrics(window->Label1->font()).height());
         }
         QVERIFY(ClickKeys(*window, QStringLiteral("[Number]")));
@@ -188,9 +190,9 @@ private slots:
         const std::tuple<const char*, const char*, bool, const char*> rows[] = {
             {"", "|1234567890\b", false, "123456789"},
             {"2 + 3", "|\r", false, "5"},
-            {"", "6*7-2/4+1=", false, "11"},
-            {"", "6*7-2/4+1.5=", true, "11.5"},
-            {"", "2x3X=9s+16S=", false, "7"},
+            {"", "6*7-2/4+1.5=", false, "11.5"},
+            {"", "6*7-2/4+1,5=", true, "11.5"},
+            {"", "9s+16S=x2X3=", false, "42"},
             {"", "50+10P=p", false, "30.25"},
             {"", "4r+2R=", false, "0.75"},
             {"", "5+3\0332+34\1775=", false, "7"},
@@ -204,12 +206,13 @@ private slots:
             TypeText(*window, QLatin1String(typed + (inDisplay ? 1 : 0)), keypad);
             QCOMPARE(window->lblDisplay->text(), QLatin1String(shown));
         }
-        const auto window = OpenWindow();  // a layout that types "*" with Shift+8
+        // A layout that types "*" with Shift+8; digit keys without text; a key Qt cannot name.
+        const auto window = OpenWindow();
         TypeText(*window, QStringLiteral("6"));
         PressKey(*window, Qt::Key_8, Qt::ShiftModifier, QStringLiteral("*"));
-        PressKey(*window, Qt::Key_7, Qt::ControlModifier);
+        for (const int key : {int(Qt::Key_9), int(Qt::Key_0), 0}) PressKey(*window, key, Qt::KeypadModifier);
         TypeText(*window, QStringLiteral("="));
-        QCOMPARE(window->lblDisplay->text(), QStringLiteral("42"));
+        QCOMPARE(window->lblDisplay->text(), QStringLiteral("540"));
     }
 
     // By index, the disabled keys skipped, then the option group, the display and round again.
@@ -228,8 +231,8 @@ private slots:
         }
     }
 
-    // Ctrl+C and Ctrl+Insert copy the display as shown, trimmed, the focus staying put; inside
-    // the display the text box copies its own selection.
+    // Ctrl+C and Ctrl+Insert copy the display as shown, trimmed, the focus staying put. (Inside
+    // the display the text box's own copy and paste stay, as the paste rows show.)
     void copy() {
         const std::tuple<const char*, int, const char*> rows[] = {
             {"", Qt::Key_C, "0."},
@@ -244,12 +247,6 @@ private slots:
             QCOMPARE(QGuiApplication::clipboard()->text(), QLatin1String(copied));
             QVERIFY(window->focusWidget() == focus && window->lblDisplay->text().trimmed() == copied);
         }
-        const auto window = OpenWindow();
-        QVERIFY(ClickKeys(*window, QStringLiteral("1 2 3")));
-        window->lblDisplay->setFocus(Qt::MouseFocusReason);
-        window->lblDisplay->setSelection(1, 1);
-        PressKey(*window, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2"));
     }
 
     // Ctrl+V (odd lengths) and Shift+Insert type the clipboard into the pad and write the
@@ -257,7 +254,7 @@ private slots:
     // without text reads as an empty one.
     void paste() {
         const std::tuple<const char*, QString, QString> rows[] = {
-            {"", QStringLiteral("ab c12"), QStringLiteral("12")},
+            {"", QStringLiteral("ab c1\0002"), QStringLiteral("12")},
             {"", QStringLiteral(" 2+3\r\n+1\r=\n "), QStringLiteral("7")},
             {"[Date] 4", QStringLiteral("s/5p"), QStringLiteral("4/5")},
             {"[Time]", QStringLiteral("11:05:20*19:10:23="), QStringLiteral("8 Hours: 5 Minutes: 3 Seconds ")},
@@ -282,6 +279,7 @@ private slots:
     void accessibility() {
         const std::tuple<QLocale::Language, const char*, int, const char*, const char*, const char*> rows[] = {
             {QLocale::C, "", -1, "Result", "The number being typed, or the result", ""},
+            {QLocale::C, "", 0, "Backspace", "Deletes the last character of the entry", ""},
             {QLocale::C, "[Date]", 20, "Date separator", "Types the slash between day, month and year", ""},
             {QLocale::C, "[Date]", 6, "Divide", "Not available in this mode", ""},
             {QLocale::C, "", 24, "Date", "Calculates with dates, typed dd/mm/yyyy", ""},
