@@ -25,8 +25,8 @@ protected:
     // Installed on the window alone.
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         const bool used = event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress;
-        const bool framed =
-            !used && window_.isExposed() && IsFrame(window_.frameMargins()) && window_.frameMargins() != assumed_;
+        const QMargins frame = window_.frameMargins();
+        const bool framed = !used && window_.isExposed() && IsFrame(frame) && frame != assumed_;
         if (used || framed) {
             window_.removeEventFilter(this);
             deleteLater();
