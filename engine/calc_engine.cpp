@@ -14,7 +14,9 @@ PressResult CalcEngine::Press(ButtonIndex index) {
     const std::string_view caption = captions_[index];
     const Mode* mode = ModeOf(CalcMode);
     const Outcome outcome = mode != nullptr ? Run(*mode, caption) : Outcome{};
-    return {outcome.Message.empty() ? EntryText : std::string(outcome.Message), outcome.Beep, outcome.TotalDays};
+    if (!outcome.Message.empty()) return {std::string(outcome.Message), outcome.Beep};
+    const bool ruleTold = !std::holds_alternative<std::monostate>(outcome.Facts);
+    return {EntryText, outcome.Beep, ruleTold ? outcome.Facts : EntryFacts()};
 }
 
 void CalcEngine::ApplyMode(std::string_view mode) {

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "calc_value.h"
+#include "display_facts.h"
 #include "key_table.h"
 
 #include <array>
-#include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,9 +12,7 @@
 struct PressResult {
     std::string DisplayText;
     bool Beep = false;  // a refused second decimal point
-    // With a date difference on show, the midnights passed between the two dates: the total
-    // people want beside years, months and days. Empty for every other press.
-    std::optional<std::int64_t> TotalDays{};
+    DisplayFacts Facts{};
 };
 
 struct CalendarMode;
@@ -45,11 +42,11 @@ public:
 
 private:
     // What a key's rule hands back to the press frame: a message that replaces EntryText on the
-    // display (the format errors), whether to sound the signal, and a date difference's total.
+    // display (the format errors), whether to sound the signal, and what a result means.
     struct Outcome {
         std::string_view Message;
         bool Beep = false;
-        std::optional<std::int64_t> TotalDays{};
+        DisplayFacts Facts{};
     };
     using Action = Outcome (CalcEngine::*)(std::string_view caption);
     struct KeyRule {
@@ -92,6 +89,8 @@ private:
     Outcome CalendarError();
     Outcome CalendarOperator(std::string_view caption);
     Outcome CalendarEquals(std::string_view caption);
+    // In Date mode, the date that the entry on show reads as, unless it is a period being typed.
+    DisplayFacts EntryFacts() const;
 
     static constexpr std::string_view kError = "ERROR";
     // Each mode's own keys; the digits and the clearing keys, the same in every mode, are shared.

@@ -16,6 +16,17 @@ std::optional<DateTime> AddSpan(DateTime from, std::int64_t count, std::int64_t 
     return MakeDateTime(from.Time + seconds{clamped * secondsEach});
 }
 
+// A Monday on or before every day of the range, from which weekdays are counted.
+constexpr sys_days kMondayBeforeRange{year{99} / December / Monday[last]};
+static_assert(weekday{kMondayBeforeRange} == Monday && kMondayBeforeRange <= kFirstDay);
+
+// The weekdays from kMondayBeforeRange up to the day before `day`: five in each whole week, and
+// as many of the last part-week's days as fall before Saturday.
+std::int64_t WeekdaysBefore(sys_days day) {
+    const std::int64_t daysSince = (day - kMondayBeforeRange).count();  // [0, 3'615'931]
+    return daysSince / 7 * 5 + std::min<std::int64_t>(daysSince % 7, 5);
+}
+
 }  // namespace
 
 std::optional<DateTime> AddDays(DateTime from, std::int64_t days) { return AddSpan(from, days, 86400); }
@@ -58,3 +69,7 @@ std::int64_t HourCount(DateTime a, DateTime b) { return (floor<hours>(b.Time) - 
 std::int64_t MinuteCount(DateTime a, DateTime b) { return (floor<minutes>(b.Time) - floor<minutes>(a.Time)).count(); }
 
 std::int64_t SecondCount(DateTime a, DateTime b) { return (b.Time - a.Time).count(); }
+
+std::int64_t WeekdayCount(DateTime a, DateTime b) {
+    return WeekdaysBefore(floor<days>(b.Time)) - WeekdaysBefore(floor<days>(a.Time));
+}

@@ -23,3 +23,7 @@ std::int64_t DayCount(DateTime a, DateTime b);
 std::int64_t HourCount(DateTime a, DateTime b);
 std::int64_t MinuteCount(DateTime a, DateTime b);
 std::int64_t SecondCount(DateTime a, DateTime b);
+
+// Mondays to Fridays from the calendar date of a up to the day before that of b: the weekdays
+// among the days DayCount counts. Negative when b lies before a.
+std::int64_t WeekdayCount(DateTime a, DateTime b);

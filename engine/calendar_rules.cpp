@@ -17,18 +17,20 @@ struct CalendarMode {
     std::array<Step, 3> Steps;  // applied in this order to the three counts of a period
     bool WrapsAtMidnight;       // a moved clock time stays a time of day
     std::string (*Difference)(DateTime, DateTime);
-    std::int64_t (*DifferenceTotal)(DateTime, DateTime);  // null: the difference has no total
+    DisplayFacts (*DifferenceFacts)(DateTime first, DateTime second);
     std::string (*Text)(DateTime);
 };
 
 namespace {
 
 constexpr CalendarMode kDateCalendar{
-    "Error! Wrong Date format", "/", {AddDays, AddMonths, AddYears}, false, DateDifference, DaysBetween, DateText,
+    "Error! Wrong Date format", "/",      {AddDays, AddMonths, AddYears}, false, DateDifference,
+    DateDifferenceFactsOf,      DateText,
 };
 
 constexpr CalendarMode kTimeCalendar{
-    "Error! Wrong Time format", ":", {AddHours, AddMinutes, AddSeconds}, true, TimeDifference, nullptr, DateTimeText,
+    "Error! Wrong Time format", ":",          {AddHours, AddMinutes, AddSeconds}, true, TimeDifference,
+    TimeDifferenceFactsOf,      DateTimeText,
 };
 
 // A count cut toward zero; beyond a trillion every move leaves the range anyway.
@@ -44,7 +46,6 @@ std::optional<DateTime> Move(const CalendarMode& mode, DateTime from, std::strin
     for (std::size_t i = 0; i < counts.size() && moved; ++i) {
         moved = mode.Steps[i](*moved, sign * WholeCount(counts[i]));
     }
-    if (moved && mode.WrapsAtMidnight) moved = TimeOfDayOnly(*moved);
     return moved;
 }
 
@@ -91,8 +92,13 @@ CalcEngine::Outcome CalcEngine::CalendarEquals(std::string_view) {
     const auto first = ReadAsDateTime(Operand1);
     Outcome outcome;
     if (PendingOp == "Add" || PendingOp == "Sub") {
-        const auto moved = first ? Move(mode, *first, EntryText, PendingOp == "Add" ? 1 : -1) : std::nullopt;
+        auto moved = first ? Move(mode, *first, EntryText, PendingOp == "Add" ? 1 : -1) : std::nullopt;
         if (!moved) return CalendarError();
+        if (mode.WrapsAtMidnight) {
+            // The wrap hides the days crossed; the result tells them.
+            if (const std::int64_t days = DayCount(*first, *moved); days != 0) outcome.Facts = MovedTimeFacts{days};
+            moved = TimeOfDayOnly(*moved);
+        }
         Operand1 = *moved;
         EntryText = mode.Text(*moved);
     } else if (PendingOp == "Dif") {
@@ -100,10 +106,18 @@ CalcEngine::Outcome CalcEngine::CalendarEquals(std::string_view) {
         if (!first || !second) return CalendarError();
         EntryText = mode.Difference(*first, *second);
         Operand1 = EntryText;
-        if (mode.DifferenceTotal != nullptr) outcome.TotalDays = mode.DifferenceTotal(*first, *second);
+        outcome.Facts = mode.DifferenceFacts(*first, *second);
     } else {
         Operand1 = EntryText;
     }
     ResultShown = true;
     return outcome;
+}
+
+DisplayFacts CalcEngine::EntryFacts() const {
+    if (CalcMode != kDateMode) return {};
+    // After Add or Sub the entry being typed is a period, however much it looks like a date.
+    if (CaptureOperand2 && !NewEntry && (PendingOp == "Add" || PendingOp == "Sub")) return {};
+    const auto value = DateTimeValue(EntryText);
+    return value ? DisplayFacts{value->Date()} : DisplayFacts{};
 }

@@ -76,4 +76,11 @@ std::string DateDifference(DateTime a, DateTime b) { return Difference(a, b, kDa
 
 std::string TimeDifference(DateTime a, DateTime b) { return Difference(a, b, kTimeUnits); }
 
-std::int64_t DaysBetween(DateTime a, DateTime b) { return DayCount(std::min(a, b), std::max(a, b)); }
+DisplayFacts DateDifferenceFactsOf(DateTime first, DateTime second) {
+    const DateTime earlier = std::min(first, second), later = std::max(first, second);
+    return DateDifferenceFacts{first.Date(), second.Date(), DayCount(earlier, later), WeekdayCount(earlier, later)};
+}
+
+DisplayFacts TimeDifferenceFactsOf(DateTime first, DateTime second) {
+    return TimeDifferenceFacts{SecondCount(std::min(first, second), std::max(first, second))};
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "date_time.h"
+#include "display_facts.h"
 
 #include <string>
 
@@ -12,5 +13,7 @@ std::string DateDifference(DateTime a, DateTime b);
 // either order, never wrapping around midnight. Minutes and Seconds stay below 60.
 std::string TimeDifference(DateTime a, DateTime b);
 
-// The total of a date difference: the midnights passed between a and b, in either order.
-std::int64_t DaysBetween(DateTime a, DateTime b);
+// What a difference of first and second means beyond its text: for dates, both as read and the
+// days and weekdays between them; for times, the seconds between them.
+DisplayFacts DateDifferenceFactsOf(DateTime first, DateTime second);
+DisplayFacts TimeDifferenceFactsOf(DateTime first, DateTime second);

@@ -2,6 +2,7 @@
 
 #include "accessible_names.h"
 #include "accessible_window.h"
+#include "facts_text.h"
 #include "fonts.h"
 #include "frame_watch.h"
 #include "geometry.h"
@@ -154,24 +155,19 @@ void frmZorvane::cmdCalc_Click(int index) {
 
 void frmZorvane::ShowPressResult(const PressResult& result) {
     if (result.Beep) QApplication::beep();
-    ShowDisplay(QString::fromStdString(result.DisplayText), result.TotalDays);
+    ShowDisplay(QString::fromStdString(result.DisplayText), result.Facts);
 }
 
-void frmZorvane::ShowDisplay(const QString& text, std::optional<std::int64_t> totalDays) {
+void frmZorvane::ShowDisplay(const QString& text, const DisplayFacts& facts) {
     lblDisplay->setText(text);
-    QString total;
-    if (totalDays) {
-        total = *totalDays == 1 ? QStringLiteral("1 day")
-                                : QStringLiteral("%1 days").arg(QLocale().toString(qlonglong{*totalDays}));
-    }
-    lblDisplay->setToolTip(total);
+    lblDisplay->setToolTip(FactsText(facts, QLocale()));
     DescribeDisplay();
 }
 
 void frmZorvane::DescribeDisplay() {
-    const QString total = lblDisplay->toolTip();
-    if (!total.isEmpty()) {
-        lblDisplay->setAccessibleDescription(total);
+    const QString facts = lblDisplay->toolTip();
+    if (!facts.isEmpty()) {
+        lblDisplay->setAccessibleDescription(facts);
         return;
     }
     for (const AccessibleMode& mode : kAccessibleModes) {

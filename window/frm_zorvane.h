@@ -7,8 +7,6 @@
 #include "calc_engine.h"
 
 #include <array>
-#include <cstdint>
-#include <optional>
 #include <string_view>
 
 class QButtonGroup;
@@ -50,8 +48,8 @@ protected:
 private:
     void Form_Load();
     void CentreOuterFrame();
-    // Writes the display, with a date difference's total as its tooltip and description.
-    void ShowDisplay(const QString& text, std::optional<std::int64_t> totalDays = std::nullopt);
+    // Writes the display, with what the engine tells of it as its tooltip and description.
+    void ShowDisplay(const QString& text, const DisplayFacts& facts = {});
     void ShowPressResult(const PressResult& result);
     void DescribeDisplay();
     void CopyDisplay();

@@ -64,13 +64,18 @@ TEST(DateTimeValue, ReadsTheForms) {
 }
 
 // Every day from 01/01/0100 to 31/12/9999: its text reads back, its serial number counts up by
-// one, and its short steps land where the reckoning says.
+// one, its short steps land where the reckoning says, and the weekdays up to it from the first
+// day are the days less the Saturdays and Sundays counted one by one (so every pair of days is
+// right too: a count between two days is the difference of their counts from the first).
 TEST(Calendar, EveryDayLikeTheReckoning) {
     constexpr double kFirstSerial = -657434;  // 01/01/0100
+    constexpr int kFirstWeekday = 4;          // 01/01/0100 was a Friday; Monday is 0
+    const DateTime first = *At({100, 1, 1});
     std::optional<DateTime> previous;
-    int count = 0;
-    for (Civil c{100, 1, 1}; c.Year <= 9999; c = NextDay(c), ++count) {
+    int count = 0, weekends = 0;
+    for (Civil c{100, 1, 1}; c.Year <= 9999; weekends += (kFirstWeekday + count) % 7 >= 5, c = NextDay(c), ++count) {
         const DateTime day = *At(c);
+        ASSERT_EQ(WeekdayCount(first, day), count - weekends);
         char written[32];
         std::snprintf(written, sizeof written, "%02d/%02d/%04d", c.Day, c.Month, c.Year);
         const std::string text = DateTimeText(day);

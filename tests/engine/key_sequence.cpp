@@ -1,5 +1,6 @@
 #include "key_sequence.h"
 
+#include <array>
 #include <cctype>
 #include <optional>
 #include <ranges>
@@ -13,6 +14,24 @@ std::optional<ButtonIndex> KeyOf(const CalcEngine& engine, std::string_view capt
     }
     return std::nullopt;
 }
+
+std::string WeekdayOf(std::chrono::year_month_day date) {
+    constexpr std::array<const char*, 7> kNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    return kNames[std::chrono::weekday{std::chrono::sys_days{date}}.c_encoding()];
+}
+
+struct FactsWriter {
+    std::string operator()(std::monostate) const { return ""; }
+    std::string operator()(std::chrono::year_month_day date) const { return " @" + WeekdayOf(date); }
+    std::string operator()(const DateDifferenceFacts& f) const {
+        return " #" + std::to_string(f.TotalDays) + "/" + std::to_string(f.Weekdays) + " " + WeekdayOf(f.First) + "-" +
+               WeekdayOf(f.Second);
+    }
+    std::string operator()(const TimeDifferenceFacts& f) const { return " #" + std::to_string(f.TotalSeconds) + "s"; }
+    std::string operator()(const MovedTimeFacts& f) const {
+        return (f.DaysMoved > 0 ? " +" : " ") + std::to_string(f.DaysMoved) + "d";
+    }
+};
 
 }  // namespace
 
@@ -33,8 +52,8 @@ std::vector<std::string> PressKeys(CalcEngine& engine, std::string_view keys) {
                 return shown;
             }
             const PressResult result = engine.Press(*key);
-            std::string display = result.DisplayText + (result.Beep ? "!" : "");
-            if (result.TotalDays) display += " #" + std::to_string(*result.TotalDays);
+            const std::string display =
+                result.DisplayText + (result.Beep ? "!" : "") + std::visit(FactsWriter{}, result.Facts);
             if (i == 0) shown.push_back(display);
             else shown.back() = display;
         }

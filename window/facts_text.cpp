@@ -1,0 +1,53 @@
+#include "facts_text.h"
+
+#include <QDate>
+#include <QStringList>
+
+namespace {
+
+// "1 week", "2,977 weekdays".
+QString Count(std::int64_t count, const char* unit, const QLocale& locale) {
+    return QStringLiteral("%1 %2%3").arg(locale.toString(qlonglong{count}), QLatin1String(unit),
+                                         count == 1 ? QString() : QStringLiteral("s"));
+}
+
+QString LongDate(std::chrono::year_month_day date, const QLocale& locale) {
+    const QDate shown(int{date.year()}, static_cast<int>(unsigned{date.month()}),
+                      static_cast<int>(unsigned{date.day()}));
+    return locale.toString(shown, QLocale::LongFormat);
+}
+
+struct Wording {
+    const QLocale& Locale;
+
+    QString operator()(std::monostate) const { return {}; }
+
+    QString operator()(std::chrono::year_month_day date) const { return LongDate(date, Locale); }
+
+    QString operator()(const DateDifferenceFacts& facts) const {
+        const std::int64_t weeks = facts.TotalDays / 7, days = facts.TotalDays % 7;
+        QString inWeeks = Count(weeks, "week", Locale);
+        if (days != 0) inWeeks += QStringLiteral(" and ") + Count(days, "day", Locale);
+        return QStringList{LongDate(facts.First, Locale) + QStringLiteral(" to ") + LongDate(facts.Second, Locale),
+                           Count(facts.TotalDays, "day", Locale), inWeeks, Count(facts.Weekdays, "weekday", Locale)}
+            .join(QLatin1Char('\n'));
+    }
+
+    QString operator()(const TimeDifferenceFacts& facts) const {
+        const double hours = static_cast<double>(facts.TotalSeconds) / 3600;
+        return QStringLiteral("%1 hours\n%2")
+            .arg(Locale.toString(hours, 'f', 3), Count(facts.TotalSeconds, "second", Locale));
+    }
+
+    QString operator()(const MovedTimeFacts& facts) const {
+        if (facts.DaysMoved == 1) return QStringLiteral("next day");
+        if (facts.DaysMoved == -1) return QStringLiteral("previous day");
+        // Periods of more than a day wrap more than once.
+        return Count(std::abs(facts.DaysMoved), "day", Locale) +
+               (facts.DaysMoved > 0 ? QStringLiteral(" later") : QStringLiteral(" earlier"));
+    }
+};
+
+}  // namespace
+
+QString FactsText(const DisplayFacts& facts, const QLocale& locale) { return std::visit(Wording{locale}, facts); }
