@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # The window as a screen reader meets it over the AT-SPI bus: a frame named "Morvelin", the named
-# keys, 7 + 8 = pressed through the keys' actions and read back from the display, and the help
-# shown once Date is selected through its option button.
+# keys, 7 + 8 = pressed through the keys' actions and read back from the display, the help shown
+# once Date is selected through its option button, and the display's description of a date
+# difference and of a time moved past midnight.
 # Usage, inside a D-Bus session on an X display: atspi_check.py PROGRAM
 import os
 import subprocess
@@ -10,6 +11,7 @@ import time
 
 import pyatspi
 
+SEPARATORS = {"/": "Date separator", ":": "Time separator"}
 NUMBER_KEYS = ("Backspace,Clear entry,Clear all,7,8,9,Divide,Square root,4,5,6,Multiply,Percent,"
                "1,2,3,Subtract,Reciprocal,0,Change sign,Decimal point,Add,Equals").split(",")
 
@@ -31,16 +33,33 @@ def act(node, action_name):
 
 def failures(frame):
     by_role = lambda role: [child for child in frame if child.getRole() == role]
-    keys = {key.name: key for key in by_role(pyatspi.ROLE_PUSH_BUTTON)}
-    for name in ("7", "Add", "8", "Equals"):
-        act(keys[name], "Press")
-    shown = by_role(pyatspi.ROLE_TEXT)[0].queryText().getText(0, -1)
-    act(next(option for option in by_role(pyatspi.ROLE_PANEL)[0] if option.name == "Date"), "Toggle")
+    keys = lambda: {key.name: key for key in by_role(pyatspi.ROLE_PUSH_BUTTON)}  # named by the mode
+    number_keys = list(keys())
+
+    def press(*names):  # key names, or entries typed a character at a time
+        for name in names:
+            for key in [name] if name in keys() else [SEPARATORS.get(c, c) for c in name]:
+                act(keys()[key], "Press")
+
+    def select(mode):
+        act(next(option for option in by_role(pyatspi.ROLE_PANEL)[0] if option.name == mode), "Toggle")
+
+    display = by_role(pyatspi.ROLE_TEXT)[0]
+    press("7", "Add", "8", "Equals")
+    shown = display.queryText().getText(0, -1)
+    select("Date")
     help_text = by_role(pyatspi.ROLE_LABEL)[0].name  # Qt gives a label no Text interface
+    press("1/1/2000", "Difference", "8/1/2000", "Equals")
+    difference = display.description
+    select("Time")
+    press("23:0", "Add period", "2:0", "Equals")
+    moved = display.description
     checks = {"the top is no frame named Morvelin": frame.getRole() == pyatspi.ROLE_FRAME and frame.name == "Morvelin",
-              f"keys named {list(keys)}": list(keys) == NUMBER_KEYS,
+              f"keys named {number_keys}": number_keys == NUMBER_KEYS,
               f"7 + 8 = shows {shown!r}": shown == "15",
-              f"the help reads {help_text[:40]!r}": help_text.startswith("Date Format dd/mm/yyyy\n")}
+              f"the help reads {help_text[:40]!r}": help_text.startswith("Date Format dd/mm/yyyy\n"),
+              f"a date difference is described as {difference!r}": difference.endswith("\n7 days\n1 week\n5 weekdays"),
+              f"a time moved past midnight is described as {moved!r}": moved == "next day"}
     return [what for what, passed in checks.items() if not passed]
 
 
