@@ -1,5 +1,6 @@
 // Costs of key presses: whole computations in each mode, and single presses on a long entry.
 #include "calc_engine.h"
+#include "calendar.h"
 
 #include <benchmark/benchmark.h>
 
@@ -53,6 +54,14 @@ BENCHMARK_CAPTURE(Computation, DateDif, "Date", "11/05/2000 Dif 9/10/2011 =");
 BENCHMARK_CAPTURE(Computation, DateAdd, "Date", "11/05/2000 Add 01/00/03 = =");
 BENCHMARK_CAPTURE(Computation, TimeDif, "Time", "11:05:20 Dif 19:10:23 =");
 BENCHMARK_CAPTURE(Computation, TimeSub, "Time", "11:05:20 Sub 01:00:03 = =");
+
+// The weekdays between the first and the last day of the range: arithmetic, whatever the span.
+void WeekdaysOverTheRange(benchmark::State& state) {
+    const DateTime first{kFirstDay}, last{kLastDay};
+    for (auto _ : state) benchmark::DoNotOptimize(WeekdayCount(first, last));
+    state.SetLabel(DateTimeText(first) + " to " + DateTimeText(last));
+}
+BENCHMARK(WeekdaysOverTheRange);
 
 // One pair of presses that leaves the state as it found it, on an entry of range(0) digits.
 void LongEntry(benchmark::State& state, std::string_view mode, std::string_view first, std::string_view second) {
