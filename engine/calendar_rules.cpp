@@ -24,13 +24,23 @@ struct CalendarMode {
 namespace {
 
 constexpr CalendarMode kDateCalendar{
-    "Error! Wrong Date format", "/",      {AddDays, AddMonths, AddYears}, false, DateDifference,
-    DateDifferenceFactsOf,      DateText,
+    .FormatError = "Error! Wrong Date format",
+    .Separator = "/",
+    .Steps = {AddDays, AddMonths, AddYears},
+    .WrapsAtMidnight = false,
+    .Difference = DateDifference,
+    .DifferenceFacts = DateDifferenceFactsOf,
+    .Text = DateText,
 };
 
 constexpr CalendarMode kTimeCalendar{
-    "Error! Wrong Time format", ":",          {AddHours, AddMinutes, AddSeconds}, true, TimeDifference,
-    TimeDifferenceFactsOf,      DateTimeText,
+    .FormatError = "Error! Wrong Time format",
+    .Separator = ":",
+    .Steps = {AddHours, AddMinutes, AddSeconds},
+    .WrapsAtMidnight = true,
+    .Difference = TimeDifference,
+    .DifferenceFacts = TimeDifferenceFactsOf,
+    .Text = DateTimeText,
 };
 
 // A count cut toward zero; beyond a trillion every move leaves the range anyway.
