@@ -311,6 +311,10 @@ private slots:
             QCOMPARE(described, QString::fromUtf8(expected));
             const bool told = control < 0 && !described.endsWith(QLatin1String("or the result"));
             QCOMPARE(window->lblDisplay->toolTip(), told ? described.section('|', 1) : QString());
+            // Gone with the next text on the display.
+            QVERIFY(ClickKeys(*window, QStringLiteral("C")) && window->lblDisplay->toolTip().isEmpty());
+            const QString after = accessible->text(QAccessible::Description);
+            QVERIFY(control >= 0 || after.endsWith(QLatin1String("or the result")));
         }
         QLocale::setDefault(QLocale::c());
     }
