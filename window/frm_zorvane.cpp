@@ -253,8 +253,11 @@ bool frmZorvane::Form_KeyPress(const QString& text) {
 
 void frmZorvane::AddLetterShortcuts() {
     for (const char16_t letter : kShortcutLetters) {
-        auto* shortcut = new QShortcut(QKeySequence(QChar(letter)), this);
-        connect(shortcut, &QShortcut::activated, this, [this, letter] { Form_KeyPress(QString(QChar(letter))); });
+        // With Shift too: Qt matches a shifted key only against a sequence that names Shift.
+        for (const Qt::KeyboardModifiers shift : {Qt::NoModifier, Qt::ShiftModifier}) {
+            auto* shortcut = new QShortcut(QKeyCombination(shift, Qt::Key(letter)), this);
+            connect(shortcut, &QShortcut::activated, this, [this, letter] { Form_KeyPress(QString(QChar(letter))); });
+        }
     }
 }
 
