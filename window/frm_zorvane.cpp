@@ -39,13 +39,6 @@ QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 int TwipsToWholePixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
-// The user's own locale, read at each key: the system's, with no setting of Morvelin's.
-Notation LocaleNotation() {
-    const QLocale locale;
-    const QString point = locale.decimalPoint(), group = locale.groupSeparator();
-    return {point.isEmpty() ? u'.' : point.front().unicode(), group.isEmpty() ? u'\0' : group.front().unicode()};
-}
-
 // The letter shortcuts. On a non-Latin layout the key types another letter; Qt's shortcut
 // matching still finds the Latin letter of the same key.
 constexpr std::array<char16_t, 4> kShortcutLetters{u'X', u'S', u'P', u'R'};
@@ -209,7 +202,7 @@ void frmZorvane::PasteIntoPad() {
     // The engine takes every key, the display is written once with the last result.
     std::optional<PressResult> last;
     bool beep = false;
-    const auto keys = PastedKeys(text, engine_.CalcMode, LocaleNotation());
+    const auto keys = PastedKeys(text, engine_.CalcMode, NotationOf(QLocale()));
     if (!keys) {
         QApplication::beep();
         return;
@@ -242,7 +235,7 @@ bool frmZorvane::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift, const QS
 
 bool frmZorvane::Form_KeyPress(const QString& text) {
     if (text.size() != 1) return false;
-    const auto shortcut = KeyPressShortcut(text.front().unicode(), engine_.CalcMode, LocaleNotation());
+    const auto shortcut = KeyPressShortcut(text.front().unicode(), engine_.CalcMode, NotationOf(QLocale()));
     if (!shortcut) return false;
     if (!shortcut->Index) {
         QApplication::beep();

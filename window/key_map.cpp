@@ -85,6 +85,11 @@ ButtonIndex DigitIndex(char16_t digit) { return kDigitIndexes[static_cast<std::s
 
 }  // namespace
 
+Notation NotationOf(const QLocale& locale) {
+    const QString point = locale.decimalPoint(), group = locale.groupSeparator();
+    return {point.isEmpty() ? u'.' : point.front().unicode(), group.isEmpty() ? u'\0' : group.front().unicode()};
+}
+
 std::optional<ButtonIndex> KeyDownIndex(int key, bool keypad, char16_t typed, std::string_view mode) {
     if (const auto index = IndexOfKey(kAnyKeyRows, key, mode)) return index;
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {

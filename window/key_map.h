@@ -2,6 +2,7 @@
 
 #include "key_table.h"
 
+#include <QLocale>
 #include <QStringView>
 
 #include <optional>
@@ -16,6 +17,9 @@ struct Notation {
     char16_t DecimalPoint = u'.';
     char16_t GroupSeparator = u',';
 };
+
+// The first characters of the locale's decimal point and group separator ('\0' for no grouping).
+Notation NotationOf(const QLocale& locale);
 
 // A key or character that is a shortcut: the button it presses, or none when it is refused with
 // the signal (a "," that is no decimal point in the user's locale).
