@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -205,7 +206,8 @@ private:
 
     // Digits and "." only.
     void Type(QStringView plain) {
-        for (const QChar c : plain) keys_.push_back(c == u'.' ? kPoint : DigitIndex(c.unicode()));
+        std::ranges::transform(plain, std::back_inserter(keys_),
+                               [](QChar c) { return c == u'.' ? kPoint : DigitIndex(c.unicode()); });
     }
 
     bool ReadLineBreak() {

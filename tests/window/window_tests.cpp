@@ -256,6 +256,7 @@ private slots:
             {"C", kNumberMode, QStringLiteral("1'234.50"), "1234.50"},
             {"en_US", kNumberMode, QStringLiteral("12 345 678"), "12345678"},
             {"C", kNumberMode, QStringLiteral("1 5"), "refused"},
+            {"C", kNumberMode, QStringLiteral("1.5 234"), "refused"},
             {"C", kNumberMode, QStringLiteral("1234 567"), "refused"},
             {"en_US", kNumberMode, QStringLiteral("1 234,5"), "refused"},
             {"C", kNumberMode, QStringLiteral("ERROR sqrt 9s 2 x 3"), "9sqrt2X3"},
