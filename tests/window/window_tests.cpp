@@ -264,7 +264,8 @@ private slots:
             {"C", kNumberMode, QStringLiteral("ERROR sqrt 9s 2 x 3"), "9sqrt2X3"},
             {"de_DE", kDateMode, QStringLiteral("11.05.2000x2011-10-09"), "11/05/2000Dif09/10/2011"},
             {"C", kDateMode, QStringLiteral("12011-10-09x2011-1-9"), "12011Sub10Sub09Dif9/1/2011"},
-            {"C", kDateMode, QStringLiteral("11 05 2000"), "refused"},
+            {"C", kDateMode, QStringLiteral("11.05 2"), "refused"},
+            {"C", kDateMode, QStringLiteral("2011--9x2011-x-9"), "2011SubSub9Dif2011SubDifSub9"},
             {"fr_FR", kTimeMode, QStringLiteral("14.30.00"), "14:30:00"}};
         for (const auto& [locale, mode, text, keys] : rows) {
             const auto pressed = PastedKeys(text, mode, NotationOf(QLocale(QLatin1String(locale))));
