@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 #include <algorithm>
@@ -38,6 +39,16 @@ constexpr qsizetype kLongestPaste = 1000;
 QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 int TwipsToWholePixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+
+// The letter shortcuts. On a non-Latin layout the key types another letter; Qt's shortcut
+// matching still finds the Latin letter of the same key.
+constexpr std::array<char16_t, 4> kShortcutLetters{u'X', u'S', u'P', u'R'};
+
+// A letter of a non-Latin layout, typed without Ctrl, Alt or Meta.
+bool IsForeignLetter(const QKeyEvent& key) {
+    const bool plain = (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+    return plain && key.text().size() == 1 && key.text().front().isLetter() && key.text().front().unicode() > 0x7f;
+}
 
 }  // namespace
 
@@ -109,6 +120,7 @@ frmZorvane::frmZorvane(QWidget* parent)
     }
     setTabOrder(previous, lblDisplay);
 
+    AddLetterShortcuts();
     qApp->installEventFilter(this);
 
     Form_Load();
@@ -186,7 +198,12 @@ void frmZorvane::PasteIntoPad() {
     // The engine takes every key, the display is written once with the last result.
     std::optional<PressResult> last;
     bool beep = false;
-    for (const ButtonIndex index : PastedKeys(text, engine_.CalcMode)) {
+    const auto keys = PastedKeys(text, engine_.CalcMode, NotationOf(QLocale()));
+    if (!keys) {
+        QApplication::beep();
+        return;
+    }
+    for (const ButtonIndex index : *keys) {
         if (!engine_.Enabled(index)) continue;
         last = engine_.Press(index);
         beep = beep || last->Beep;
@@ -208,22 +225,44 @@ void frmZorvane::Option1_Click(int index) {
 
 bool frmZorvane::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift, const QString& text) {
     const char16_t typed = text.size() == 1 ? text.front().unicode() : u'\0';
-    const auto index = KeyDownIndex(keyCode, shift.testFlag(Qt::KeypadModifier), typed);
+    const auto index = KeyDownIndex(keyCode, shift.testFlag(Qt::KeypadModifier), typed, engine_.CalcMode);
     return index && PressShortcut(*index);
 }
 
 bool frmZorvane::Form_KeyPress(const QString& text) {
     if (text.size() != 1) return false;
-    const auto index = KeyPressIndex(text.front().unicode(), engine_.CalcMode);
-    return index && PressShortcut(*index);
+    const auto shortcut = KeyPressShortcut(text.front().unicode(), engine_.CalcMode, NotationOf(QLocale()));
+    if (!shortcut) return false;
+    if (!shortcut->Index) {
+        QApplication::beep();
+        return true;
+    }
+    return PressShortcut(*shortcut->Index);
+}
+
+void frmZorvane::AddLetterShortcuts() {
+    for (const char16_t letter : kShortcutLetters) {
+        // With Shift too: Qt matches a shifted key only against a sequence that names Shift.
+        for (const Qt::KeyboardModifiers shift : {Qt::NoModifier, Qt::ShiftModifier}) {
+            auto* shortcut = new QShortcut(QKeyCombination(shift, Qt::Key(letter)), this);
+            connect(shortcut, &QShortcut::activated, this, [this, letter] { Form_KeyPress(QString(QChar(letter))); });
+        }
+    }
 }
 
 bool frmZorvane::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
-        static_cast<QWidget*>(watched)->window() != this) {
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (!keyEvent || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this) {
         return QWidget::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The display would keep a non-Latin letter for itself, before the letter shortcuts see
+        // it; the letters that are no shortcut still reach it as typed text.
+        if (watched != lblDisplay || !IsForeignLetter(*key)) return false;
+        event->ignore();
+        return true;
+    }
     // Inside the display, copy and paste are the text box's own.
     if (QApplication::focusWidget() != lblDisplay) {
         if (key->matches(QKeySequence::Copy)) {

@@ -57,6 +57,7 @@ private:
     void MirrorKeys();
     void ShowHelp(std::string_view help);
     bool PressShortcut(ButtonIndex index);
+    void AddLetterShortcuts();
 
     CalcEngine engine_;
     QButtonGroup* optionGroup_ = nullptr;

@@ -3,6 +3,7 @@
 // runs them all under valgrind.
 #include "frm_zorvane.h"
 #include "help_texts.h"
+#include "key_map.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -215,6 +216,71 @@ private slots:
         QCOMPARE(window->lblDisplay->text(), QStringLiteral("540"));
     }
 
+    // The locale decides what a typed "," is; "." and the keypad's "/" type the mode's separator.
+    void typedNotation() {
+        const std::tuple<const char*, const char*, const char*, bool, const char*> rows[] = {
+            {"de_DE", "", "1,5+1=", false, "2.5"},   {"fr_FR", "", "1,5+1=", false, "2.5"},
+            {"en_US", "|", "1,5", false, "15"},      {"C", "[Date]", "11.05.2000", false, "11/05/2000"},
+            {"C", "[Date]", "11/05", true, "11/05"}, {"C", "[Time]", "14.30.00", false, "14:30:00"}};
+        for (const auto& [locale, clicked, typed, keypad, shown] : rows) {
+            QLocale::setDefault(QLocale(QLatin1String(locale)));
+            const auto window = OpenWindow();
+            QVERIFY(ClickKeys(*window, QLatin1String(clicked).mid(clicked[0] == '|' ? 1 : 0)));
+            if (clicked[0] == '|') window->lblDisplay->setFocus(Qt::MouseFocusReason);
+            TypeText(*window, QLatin1String(typed), keypad);
+            QCOMPARE(window->lblDisplay->text(), QLatin1String(shown));
+        }
+        QLocale::setDefault(QLocale::c());
+    }
+
+    // What a paste presses, as the mode's captions, or "refused".
+    void pastedNotation() {
+        const std::tuple<const char*, std::string_view, QString, const char*> rows[] = {
+            {"de_DE", kNumberMode, QStringLiteral("0.125"), "0.125"},
+            {"de_DE", kNumberMode, QStringLiteral("-0.125*-2"), "0.125+/-X2+/-"},
+            {"C", kNumberMode, QStringLiteral("1.5E-07"), "0.00000015"},
+            {"C", kNumberMode, QStringLiteral("1.25E+0+1.25E+1"), "1.25+12.5"},
+            {"C", kNumberMode, QStringLiteral("1E+401"), "refused"},
+            {"C", kNumberMode, QStringLiteral("5-3 =-2.5e+3"), "5-3=2500+/-"},
+            {"en_US", kNumberMode, QStringLiteral("1.234,5+1,234.5"), "1234.5+1234.5"},
+            {"de_DE", kNumberMode, QStringLiteral("1,234.5+1.234,5"), "1234.5+1234.5"},
+            {"de_DE", kNumberMode, QStringLiteral("1.23,5"), "refused"},
+            {"de_DE", kNumberMode, QStringLiteral("1,5+2"), "1.5+2"},
+            {"de_DE", kNumberMode, QStringLiteral("1.234.567+5,"), "1234567+5."},
+            {"de_DE", kNumberMode, QStringLiteral("1,2,3"), "refused"},
+            {"en_US", kNumberMode, QStringLiteral("1,234,567"), "1234567"},
+            {"en_US", kNumberMode, QStringLiteral("1,5"), "refused"},
+            {"C", kNumberMode, QStringLiteral("1,2,3"), "refused"},
+            {"en_US", kNumberMode, QStringLiteral("1.234.567"), "refused"},
+            {"fr_FR", kNumberMode, QStringLiteral("1\u202f234,5+1\u00a0234,5"), "1234.5+1234.5"},
+            {"fr_FR", kNumberMode, QStringLiteral("1 234,5"), "1234.5"},
+            {"C", kNumberMode, QStringLiteral("1'234.50"), "1234.50"},
+            {"de_CH", kNumberMode, QStringLiteral("12\u201934"), "refused"},
+            {"en_US", kNumberMode, QStringLiteral("12 345 678"), "12345678"},
+            {"C", kNumberMode, QStringLiteral("1 5"), "refused"},
+            {"C", kNumberMode, QStringLiteral("1.5 234"), "refused"},
+            {"C", kNumberMode, QStringLiteral("1234 567"), "refused"},
+            {"en_US", kNumberMode, QStringLiteral("1 234,5"), "refused"},
+            {"C", kNumberMode, QStringLiteral("ERROR sqrt 9s 2 x 3"), "9sqrt2X3"},
+            {"de_DE", kDateMode, QStringLiteral("11.05.2000x2011-10-09"), "11/05/2000Dif09/10/2011"},
+            {"C", kDateMode, QStringLiteral("12011-10-09x2011-1-9"), "12011Sub10Sub09Dif9/1/2011"},
+            {"C", kDateMode, QStringLiteral("11.05 2"), "refused"},
+            {"C", kDateMode, QStringLiteral("2011--9x2011-x-9"), "2011SubSub9Dif2011SubDifSub9"},
+            {"fr_FR", kTimeMode, QStringLiteral("14.30.00"), "14:30:00"}};
+        for (const auto& [locale, mode, text, keys] : rows) {
+            const auto pressed = PastedKeys(text, mode, NotationOf(QLocale(QLatin1String(locale))));
+            QString captions = pressed ? QString() : QStringLiteral("refused");
+            for (const ButtonIndex index : pressed.value_or(std::vector<ButtonIndex>{})) {
+                const KeyRow& key = kKeyTable.at(std::size_t(index));
+                const std::string_view caption = mode == kNumberMode ? key.Number
+                                                 : mode == kDateMode ? key.Date
+                                                                     : key.Time;
+                captions += QString::fromUtf8(caption.data(), qsizetype(caption.size()));
+            }
+            QVERIFY2(captions == QLatin1String(keys), qPrintable(text + " " + captions));
+        }
+    }
+
     // By index, the disabled keys skipped, then the option group, the display and round again.
     void tabOrder() {
         const auto window = OpenWindow();
@@ -261,6 +327,7 @@ private slots:
             {"", QString(1000, u'7'), QString(1000, u'7')},
             {"5", QString(1001, u'7'), QStringLiteral("5")},
             {"5", QString(), QStringLiteral("5")},
+            {"5", QStringLiteral("1,5"), QStringLiteral("5")},
             {"|5", QStringLiteral("12"), QStringLiteral("512")}};
         for (const auto& [clicked, clipboard, shown] : rows) {
             const auto window = OpenWindow();
