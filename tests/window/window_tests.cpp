@@ -104,6 +104,7 @@ private slots:
         QCOMPARE(window->lblDisplay->alignment(), Qt::AlignRight | Qt::AlignVCenter);
         QCOMPARE(QApplication::focusWidget(), window->cmdCalc[0]);
         QVERIFY(window->minimumSize() == QSize(504, 328) && window->maximumSize() == QSize(504, 328));
+        QVERIFY(!window->windowFlags().testAnyFlags(Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint));
         QVERIFY(!window->windowIcon().isNull());
         const QRect screen = window->screen()->geometry(), outer = window->frameGeometry();
         QVERIFY(qAbs(2 * outer.left() + outer.width() - 2 * screen.left() - screen.width()) <= 1);
