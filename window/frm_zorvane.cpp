@@ -2,6 +2,7 @@
 
 #include "accessible_names.h"
 #include "accessible_window.h"
+#include "contrast.h"
 #include "facts_text.h"
 #include "fonts.h"
 #include "frame_watch.h"
@@ -10,6 +11,7 @@
 #include "icon.h"
 #include "key_map.h"
 #include "layout.h"
+#include "pad_key.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -70,11 +72,7 @@ frmZorvane::frmZorvane(QWidget* parent)
     Frame1 = new QGroupBox(QStringLiteral("Modul"), this);
     Frame1->setGeometry(ToPixels(kFrameRect));
     Frame1->setFont(FrameFont());
-    // The caption sits in the top border line. Fusion draws the border below the caption, where
-    // the option buttons, 240 twips from the frame's top, would straddle it.
-    Frame1->setStyleSheet(
-        QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0px 2px; }"));
+    StyleFrame();
 
     optionGroup_ = new QButtonGroup(this);
     for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
@@ -95,7 +93,7 @@ frmZorvane::frmZorvane(QWidget* parent)
 
     for (int i = 0; i < static_cast<int>(kKeyCount); ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        auto* button = new QPushButton(FromView(kKeyTable[slot].Number), this);
+        auto* button = new PadKey(FromView(kKeyTable[slot].Number), this);
         button->setGeometry(ToPixels(kPadRects[slot]));
         button->setFont(PadFont());
         connect(button, &QPushButton::clicked, this, [this, i] { cmdCalc_Click(i); });
@@ -128,6 +126,20 @@ frmZorvane::frmZorvane(QWidget* parent)
 }
 
 frmZorvane::~frmZorvane() { qApp->removeEventFilter(this); }
+
+void frmZorvane::StyleFrame() {
+    // The caption sits in the top border line. Fusion draws the border below the caption, where
+    // the option buttons, 240 twips from the frame's top, would straddle it.
+    Frame1->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid %1; border-radius: 2px; margin-top: 6px; }"
+                                         "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0px 2px; }")
+                              .arg(FrameBorderColour(palette()).name()));
+}
+
+void frmZorvane::changeEvent(QEvent* event) {
+    // A theme switched while the program runs: the border's colour follows the new palette.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) StyleFrame();
+    QWidget::changeEvent(event);
+}
 
 void frmZorvane::Form_Load() {
     (void)winId();

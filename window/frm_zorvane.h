@@ -44,10 +44,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
     void CentreOuterFrame();
+    // Frame1's border in a colour that stands out from the window under the palette in force.
+    void StyleFrame();
     // Writes the display, with what the engine tells of it as its tooltip and description.
     void ShowDisplay(const QString& text, const DisplayFacts& facts = {});
     void ShowPressResult(const PressResult& result);

@@ -1,6 +1,7 @@
 // The window as a user meets it, offscreen: start-up, the layout by its properties, clicks and
 // mode switches, keys and the clipboard, and what assistive technology is told. The leak check
 // runs them all under valgrind.
+#include "contrast.h"
 #include "frm_zorvane.h"
 #include "help_texts.h"
 #include "key_map.h"
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
 #include <memory>
@@ -103,6 +105,7 @@ private slots:
         QCOMPARE(window->lblDisplay->alignment(), Qt::AlignRight | Qt::AlignVCenter);
         QCOMPARE(QApplication::focusWidget(), window->cmdCalc[0]);
         QVERIFY(window->minimumSize() == QSize(504, 328) && window->maximumSize() == QSize(504, 328));
+        QVERIFY(!window->windowFlags().testAnyFlags(Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint));
         QVERIFY(!window->windowIcon().isNull());
         const QRect screen = window->screen()->geometry(), outer = window->frameGeometry();
         QVERIFY(qAbs(2 * outer.left() + outer.width() - 2 * screen.left() - screen.width()) <= 1);
@@ -384,6 +387,42 @@ private slots:
             QVERIFY(control >= 0 || after.endsWith(QLatin1String("or the result")));
         }
         QLocale::setDefault(QLocale::c());
+    }
+
+    // Under each style with its own palette, and Fusion with a dark one, switched while the window
+    // is open: the frame's border against the window beside it and the focused key's marking (the
+    // pixels that focus changes) against the key's face contrast at least 3:1.
+    void contrast() {
+        QCOMPARE(ContrastingColour(Qt::white, Qt::black, Qt::white, 3), QColor(0x909090));
+        QPalette dark(QColor(0x353535));
+        dark.setColor(QPalette::Highlight, QColor(0x2a82da));
+        const auto window = OpenWindow();
+        QPushButton* key = window->cmdCalc[0];
+        const QRect frame = window->Frame1->geometry();
+        for (const QString& theme : QStringLiteral("Fusion Windows Adwaita Adwaita-Dark Fusion+dark").split(' ')) {
+            QVERIFY2(QApplication::setStyle(theme.section('+', 0, 0)) != nullptr, qPrintable(theme));
+            QApplication::setPalette(theme.contains('+') ? dark : QApplication::style()->standardPalette());
+            QCoreApplication::processEvents();  // the palette reaches the widgets by posted events
+            // The left edge below the option buttons.
+            const QImage shot = window->grab().toImage();
+            const double edge = ContrastRatio(shot.pixel(frame.left(), frame.bottom() - 4),
+                                              shot.pixel(frame.left() - 4, frame.bottom() - 4));
+
+            const QImage on = key->grab().toImage();
+            window->cmdCalc[1]->setFocus();
+            const QImage off = key->grab().toImage();
+            key->setFocus();
+            QList<double> marking;
+            for (int y = 0; y < key->height(); ++y)
+                for (int x = 0; x < key->width(); ++x)
+                    if (on.pixel(x, y) != off.pixel(x, y)) marking << ContrastRatio(on.pixel(x, y), off.pixel(5, 16));
+            // Against the face beside the caption: what as many changed pixels as a ring one pixel wide
+            // round the key reach at least.
+            std::ranges::sort(marking, std::greater{});
+            const double ring = marking.value(2 * (key->width() + key->height()) - 5);
+            qInfo("%s: frame border %.2f:1, focused key %.2f:1", qPrintable(theme), edge, ring);
+            QVERIFY(edge >= kMinimumContrast && ring >= kMinimumContrast);
+        }
     }
 };
 
