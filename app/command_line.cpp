@@ -1,0 +1,80 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+
+// The options Qt's application objects take out of argv themselves (QGuiApplication's, those
+// of the X11 platform plugin and QApplication's). Known here only so that they are not refused;
+// the help names the common ones in its description.
+constexpr std::array<QtOption, 21> kQtOptions{{
+    {"platform", true},      {"platformpluginpath", true},
+    {"platformtheme", true}, {"plugin", true},
+    {"qmljsdebugger", true}, {"qwindowgeometry", true},
+    {"qwindowicon", true},   {"qwindowtitle", true},
+    {"reverse", false},      {"session", true},
+    {"testability", false},  {"display", true},
+    {"geometry", true},      {"name", true},
+    {"title", true},         {"visual", true},
+    {"nograb", false},       {"dograb", false},
+    {"style", true},         {"stylesheet", true},
+    {"widgetcount", false},
+}};
+
+constexpr int kUsageError = 2;
+
+void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
+}  // namespace
+
+std::optional<int> HandleCommandLine(int argc, const char* const argv[]) {
+    QCommandLineParser parser;
+    // Qt's own options are written with one dash: -platform, -style.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("A calculator for numbers, calendar dates and clock times.\n"
+                       "Qt's standard options apply as well, among them -platform NAME, -style STYLE,\n"
+                       "-qwindowtitle TITLE, -qwindowgeometry GEOMETRY and -reverse; see morvelin(1)."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const QtOption& qtOption : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qtOption.name), QString());
+        if (qtOption.takesValue) option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const QString name = QStringLiteral("morvelin");
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString error =
+            parser.errorText().isEmpty()
+                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
+                : parser.errorText();
+        Print(stderr, QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(name, error));
+        return kUsageError;
+    }
+    if (parser.isSet(help)) {
+        // Without an application object the parser does not know the program's name.
+        Print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), name));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        Print(stdout, QStringLiteral("%1 %2\n").arg(name, QStringLiteral(MORVELIN_VERSION)));
+        return 0;
+    }
+    return std::nullopt;
+}
