@@ -45,8 +45,8 @@ std::optional<int> HandleCommandLine(int argc, const char* const argv[]) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("A calculator for numbers, calendar dates and clock times.\n"
-                       "Qt's standard options apply as well, among them -platform NAME, -style STYLE,\n"
-                       "-qwindowtitle TITLE, -qwindowgeometry GEOMETRY and -reverse; see morvelin(1)."));
+                       "Qt's standard options apply as well, among them -platform NAME, -style STYLE\n"
+                       "and -qwindowtitle TITLE; see morvelin(1)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version."));
