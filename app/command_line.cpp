@@ -30,12 +30,16 @@ constexpr std::array<QtOption, 21> kQtOptions{{
     {"widgetcount", false},
 }};
 
+constexpr int kWriteError = 1;
 constexpr int kUsageError = 2;
 
+// Returns whether all of the text reached the stream: --version into a full disk is a failure.
 // With _FORTIFY_SOURCE, fprintf becomes __fprintf_chk: the program's one fortified call, which
 // lets hardening-check see that the build had the flag. Its other libc memory calls come from
 // libstdc++'s builtins on buffers whose size no compiler can know, which glibc cannot check.
-void Print(std::FILE* stream, const QString& text) { std::fprintf(stream, "%s", text.toLocal8Bit().constData()); }
+bool Print(std::FILE* stream, const QString& text) {
+    return std::fprintf(stream, "%s", text.toLocal8Bit().constData()) >= 0 && std::fflush(stream) == 0;
+}
 
 }  // namespace
 
@@ -67,17 +71,15 @@ std::optional<int> HandleCommandLine(int argc, const char* const argv[]) {
             parser.errorText().isEmpty()
                 ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
                 : parser.errorText();
-        Print(stderr, QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(name, error));
+        static_cast<void>(Print(stderr, QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(name, error)));
         return kUsageError;
     }
     if (parser.isSet(help)) {
         // Without an application object the parser does not know the program's name.
-        Print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), name));
-        return 0;
+        return Print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), name)) ? 0 : kWriteError;
     }
     if (parser.isSet(version)) {
-        Print(stdout, QStringLiteral("%1 %2\n").arg(name, QStringLiteral(MORVELIN_VERSION)));
-        return 0;
+        return Print(stdout, QStringLiteral("%1 %2\n").arg(name, QStringLiteral(MORVELIN_VERSION))) ? 0 : kWriteError;
     }
     return std::nullopt;
 }
