@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 GENERATOR ?= Ninja
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench install package clean
+.PHONY: all deps configure build run test bench install package package-deps clean
 
 all: build
 
@@ -31,9 +31,13 @@ PREFIX ?= /usr/local
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-# The Debian package, written into $(BUILD_DIR).
-package: build
-	@cd $(BUILD_DIR) && cpack -G DEB
+# The Debian package, built by debhelper from debian/ (program only, no tests or benchmarks) on a
+# copy of the tracked files under $(BUILD_DIR), where the .deb is written.
+package: package-deps
+	@scripts/build-package $(BUILD_DIR)
+
+package-deps:
+	@scripts/install-deps --package
 
 clean:
 	@rm -rf $(BUILD_DIR)

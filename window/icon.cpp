@@ -1,8 +1,10 @@
 #include "icon.h"
 
+#include <QColor>
 #include <QPixmap>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -32,19 +34,47 @@ constexpr std::array<QRgb, 16> kPalette{
     qRgb(0, 0, 255),     qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(255, 128, 0),
 };
 
-void Fill(QImage& image, int left, int top, int width, int height, Colour colour) {
-    for (int y = top; y < top + height; ++y) {
-        for (int x = left; x < left + width; ++x) image.setPixel(x, y, colour);
+// One filled rectangle of the 32 x 32 grid; later ones paint over earlier ones. The pixel
+// picture and the SVG are both drawn from one list of these, so they cannot differ.
+struct Block {
+    int left;
+    int top;
+    int width;
+    int height;
+    Colour colour;
+};
+
+// A 3 x 5 glyph, one row of three bits per line, top first, as one block per lit pixel.
+void AddGlyph(std::vector<Block>& blocks, int left, int top, std::array<int, 5> rows, Colour colour) {
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            if (rows[static_cast<std::size_t>(y)] & (4 >> x)) blocks.push_back({left + x, top + y, 1, 1, colour});
+        }
     }
 }
 
-// A 3 x 5 glyph, one row of three bits per line, top first.
-void Glyph(QImage& image, int left, int top, std::array<int, 5> rows, Colour colour) {
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 3; ++x) {
-            if (rows[static_cast<std::size_t>(y)] & (4 >> x)) image.setPixel(left + x, top + y, colour);
+// A pocket calculator: navy case, green display, silver pad with coloured operator keys.
+std::vector<Block> IconBlocks() {
+    std::vector<Block> blocks{
+        {3, 0, 25, 32, kBlack}, {4, 1, 23, 30, kNavy}, {5, 2, 21, 1, kBlue},
+        {6, 3, 19, 9, kBlack},  {7, 4, 17, 7, kGreen},
+    };
+    AddGlyph(blocks, 12, 5, {7, 5, 7, 1, 7}, kLime);  // 9
+    AddGlyph(blocks, 16, 5, {7, 4, 7, 1, 7}, kLime);  // 5
+    AddGlyph(blocks, 20, 5, {7, 5, 5, 5, 7}, kLime);  // 0
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const int left = 6 + column * 5;
+            const int top = 14 + row * 4;
+            const bool equals = row == 3 && column == 3;
+            const Colour face = equals ? kRed : column == 3 ? kOrange : row == 0 ? kYellow : kSilver;
+            blocks.push_back({left, top, 4, 3, face});
+            blocks.push_back({left, top + 3, 4, 1, kBlack});
+            blocks.push_back({left, top, 1, 1, equals ? kMaroon : kWhite});
         }
     }
+    blocks.push_back({6, 30, 19, 1, kGrey});
+    return blocks;
 }
 
 }  // namespace
@@ -53,28 +83,11 @@ QImage MorvelinIcon() {
     QImage image(32, 32, QImage::Format_Indexed8);
     image.setColorTable(QList<QRgb>(kPalette.begin(), kPalette.end()));
     image.fill(kClear);
-
-    // A pocket calculator: navy case, green display, silver pad with coloured operator keys.
-    Fill(image, 3, 0, 25, 32, kBlack);
-    Fill(image, 4, 1, 23, 30, kNavy);
-    Fill(image, 5, 2, 21, 1, kBlue);
-    Fill(image, 6, 3, 19, 9, kBlack);
-    Fill(image, 7, 4, 17, 7, kGreen);
-    Glyph(image, 12, 5, {7, 5, 7, 1, 7}, kLime);  // 9
-    Glyph(image, 16, 5, {7, 4, 7, 1, 7}, kLime);  // 5
-    Glyph(image, 20, 5, {7, 5, 5, 5, 7}, kLime);  // 0
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            const int left = 6 + column * 5;
-            const int top = 14 + row * 4;
-            const bool equals = row == 3 && column == 3;
-            const Colour face = equals ? kRed : column == 3 ? kOrange : row == 0 ? kYellow : kSilver;
-            Fill(image, left, top, 4, 3, face);
-            Fill(image, left, top + 3, 4, 1, kBlack);
-            image.setPixel(left, top, equals ? kMaroon : kWhite);
+    for (const Block& block : IconBlocks()) {
+        for (int y = block.top; y < block.top + block.height; ++y) {
+            for (int x = block.left; x < block.left + block.width; ++x) image.setPixel(x, y, block.colour);
         }
     }
-    Fill(image, 6, 30, 19, 1, kGrey);
     return image;
 }
 
@@ -85,6 +98,25 @@ QImage MorvelinIcon(int size) {
                        .scaled(whole, whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (whole == size) return sharp;
     return sharp.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QByteArray MorvelinIconSvg() {
+    // crispEdges keeps the blocks' shared edges free of the seams antialiasing would draw.
+    QByteArray svg =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"32\" height=\"32\" "
+        "viewBox=\"0 0 32 32\" shape-rendering=\"crispEdges\">\n";
+    for (const Block& block : IconBlocks()) {
+        // No block is transparent, so the colour's alpha never needs writing.
+        svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
+                   .arg(block.left)
+                   .arg(block.top)
+                   .arg(block.width)
+                   .arg(block.height)
+                   .arg(QColor(kPalette[block.colour]).name())
+                   .toUtf8();
+    }
+    return svg + "</svg>\n";
 }
 
 QIcon MorvelinWindowIcon() {
