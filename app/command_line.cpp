@@ -9,8 +9,8 @@
 namespace {
 
 struct QtOption {
-    const char* name;
-    bool takesValue;
+    const char* Name;
+    bool TakesValue;
 };
 
 // The options Qt's application objects take out of argv themselves (QGuiApplication's, those
@@ -57,8 +57,8 @@ std::optional<int> HandleCommandLine(int argc, const char* const argv[]) {
     parser.addOption(help);
     parser.addOption(version);
     for (const QtOption& qtOption : kQtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qtOption.name), QString());
-        if (qtOption.takesValue) option.setValueName(QStringLiteral("value"));
+        QCommandLineOption option(QString::fromLatin1(qtOption.Name), QString());
+        if (qtOption.TakesValue) option.setValueName(QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }

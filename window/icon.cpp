@@ -37,11 +37,11 @@ constexpr std::array<QRgb, 16> kPalette{
 // One filled rectangle of the 32 x 32 grid; later ones paint over earlier ones. The pixel
 // picture and the SVG are both drawn from one list of these, so they cannot differ.
 struct Block {
-    int left;
-    int top;
-    int width;
-    int height;
-    Colour colour;
+    int Left;
+    int Top;
+    int Width;
+    int Height;
+    Colour Fill;
 };
 
 // A 3 x 5 glyph, one row of three bits per line, top first, as one block per lit pixel.
@@ -84,8 +84,8 @@ QImage MorvelinIcon() {
     image.setColorTable(QList<QRgb>(kPalette.begin(), kPalette.end()));
     image.fill(kClear);
     for (const Block& block : IconBlocks()) {
-        for (int y = block.top; y < block.top + block.height; ++y) {
-            for (int x = block.left; x < block.left + block.width; ++x) image.setPixel(x, y, block.colour);
+        for (int y = block.Top; y < block.Top + block.Height; ++y) {
+            for (int x = block.Left; x < block.Left + block.Width; ++x) image.setPixel(x, y, block.Fill);
         }
     }
     return image;
@@ -109,11 +109,11 @@ QByteArray MorvelinIconSvg() {
     for (const Block& block : IconBlocks()) {
         // No block is transparent, so the colour's alpha never needs writing.
         svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
-                   .arg(block.left)
-                   .arg(block.top)
-                   .arg(block.width)
-                   .arg(block.height)
-                   .arg(QColor(kPalette[block.colour]).name())
+                   .arg(block.Left)
+                   .arg(block.Top)
+                   .arg(block.Width)
+                   .arg(block.Height)
+                   .arg(QColor(kPalette[block.Fill]).name())
                    .toUtf8();
     }
     return svg + "</svg>\n";
