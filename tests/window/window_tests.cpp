@@ -394,6 +394,8 @@ private slots:
     // pixels that focus changes) against the key's face contrast at least 3:1.
     void contrast() {
         QCOMPARE(ContrastingColour(Qt::white, Qt::black, Qt::white, 3), QColor(0x909090));
+        QCOMPARE(ContrastingColour(Qt::black, Qt::white, Qt::white, 3), QColor(Qt::black));  // contrasts already
+        QVERIFY(qAbs(ContrastRatio(QColor(0x00ff00), QColor(0x0000ff)) - 6.2619) < 1e-4);    // the channels' weights
         QPalette dark(QColor(0x353535));
         dark.setColor(QPalette::Highlight, QColor(0x2a82da));
         const auto window = OpenWindow();
