@@ -224,7 +224,8 @@ private slots:
         const std::tuple<const char*, const char*, const char*, bool, const char*> rows[] = {
             {"de_DE", "", "1,5+1=", false, "2.5"},   {"fr_FR", "", "1,5+1=", false, "2.5"},
             {"en_US", "|", "1,5", false, "15"},      {"C", "[Date]", "11.05.2000", false, "11/05/2000"},
-            {"C", "[Date]", "11/05", true, "11/05"}, {"C", "[Time]", "14.30.00", false, "14:30:00"}};
+            {"C", "[Date]", "11/05", true, "11/05"}, {"C", "[Time]", "14.30.00", false, "14:30:00"},
+            {"C", "|[Date]", ",", false, "0.,"}};
         for (const auto& [locale, clicked, typed, keypad, shown] : rows) {
             QLocale::setDefault(QLocale(QLatin1String(locale)));
             const auto window = OpenWindow();
