@@ -241,10 +241,11 @@ private slots:
     void pastedNotation() {
         const std::tuple<const char*, std::string_view, QString, const char*> rows[] = {
             {"de_DE", kNumberMode, QStringLiteral("0.125"), "0.125"},
-            {"de_DE", kNumberMode, QStringLiteral("-0.125*-2"), "0.125+/-X2+/-"},
+            {"de_DE", kNumberMode, QStringLiteral("-0.125 * -2"), "0.125+/-X2+/-"},
             {"C", kNumberMode, QStringLiteral("1.5E-07"), "0.00000015"},
             {"C", kNumberMode, QStringLiteral("1.25E+0+1.25E+1"), "1.25+12.5"},
             {"C", kNumberMode, QStringLiteral("1E+401"), "refused"},
+            {"C", kNumberMode, QStringLiteral("1E+15"), "1000000000000000"},
             {"C", kNumberMode, QStringLiteral("5-3 =-2.5e+3"), "5-3=2500+/-"},
             {"en_US", kNumberMode, QStringLiteral("1.234,5+1,234.5"), "1234.5+1234.5"},
             {"de_DE", kNumberMode, QStringLiteral("1,234.5+1.234,5"), "1234.5+1234.5"},
