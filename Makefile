@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 GENERATOR ?= Ninja
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench install package package-deps clean
+.PHONY: all deps configure build run test bench install dist package package-deps clean
 
 all: build
 
@@ -31,8 +31,13 @@ PREFIX ?= /usr/local
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-# The Debian package, built by debhelper from debian/ (program only, no tests or benchmarks) on a
-# copy of the tracked files under $(BUILD_DIR), where the .deb is written.
+# The release tarball $(BUILD_DIR)/morvelin-VERSION.tar.xz, made from the last commit.
+dist:
+	@scripts/dist $(BUILD_DIR) >/dev/null
+
+# The Debian source package (3.0 (quilt), from the release tarball) and the .deb built from it by
+# debhelper, with the engine tests and the offscreen window suite run on the way; written to
+# $(BUILD_DIR), built under $(BUILD_DIR)/debian-build.
 package: package-deps
 	@scripts/build-package $(BUILD_DIR)
 

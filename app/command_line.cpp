@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <array>
@@ -31,6 +32,7 @@ constexpr std::array<QtOption, 21> kQtOptions{{
 }};
 
 constexpr int kWriteError = 1;
+constexpr int kNoDisplay = 1;
 constexpr int kUsageError = 2;
 
 // Returns whether all of the text reached the stream: --version into a full disk is a failure.
@@ -80,6 +82,19 @@ std::optional<int> HandleCommandLine(int argc, const char* const argv[]) {
     }
     if (parser.isSet(version)) {
         return Print(stdout, QStringLiteral("%1 %2\n").arg(name, QStringLiteral(MORVELIN_VERSION))) ? 0 : kWriteError;
+    }
+    // With no display to open and none named, Qt's platform plugin would abort the program with
+    // advice to reinstall it (an ssh session, a cron job); say what is missing instead.
+    const bool displayNamed = parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
+    if (!displayNamed && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        //: %1 is the program's name; DISPLAY, WAYLAND_DISPLAY and -platform offscreen stay as they are.
+        const QString message = QCoreApplication::translate(
+            "CommandLine",
+            "%1: no display: neither DISPLAY nor WAYLAND_DISPLAY is set. Run it in a graphical session, "
+            "or with -platform offscreen to run it without a screen.");
+        static_cast<void>(Print(stderr, message.arg(name) + QLatin1Char('\n')));
+        return kNoDisplay;
     }
     return std::nullopt;
 }
