@@ -3,8 +3,9 @@
 // runs them all under valgrind.
 #include "contrast.h"
 #include "frm_zorvane.h"
-#include "help_texts.h"
+#include "wording.h"
 #include "key_map.h"
+#include "translations.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -95,6 +96,9 @@ const QString kDatePad = QStringLiteral("Backspace CE C 7 8 9 ~/ ~sqrt 4 5 6 Dif
 class WindowTests : public QObject {
     Q_OBJECT
 
+    // English, as the program runs in a language it does not ship: the English plural forms only.
+    const Translations english_{QLocale::c()};
+
 private slots:
     void startUp() {
         const auto window = OpenWindow();
@@ -174,16 +178,24 @@ private slots:
     // Each help text shown whole with line breaks for its carriage returns, centred about 6247.5
     // twips below a top of 120; the worked examples in it give the results it states.
     void helpTexts() {
+        const std::tuple<const char*, QString> rows[] = {
+            {"Date", QStringLiteral("Date Format dd/mm/yyyy\r\rDIF\r11/05/2000\rDif\r9/10/2011\r=\r11 Years: 4 Months: 28 "
+                                    "Days\r\rSUB\r11/05/2000\rSub\r01/00/03\r=\r10/05/1997\r\rADD\r11/05/2000\rAdd\r01/"
+                                    "00/03\r=\r12/05/2003")},
+            {"Time", QStringLiteral("Time Format hh:mm:ss\r\rDIF\r11:05:20\rDif\r19:10:23\r=\r8 Hours: 5 Minutes: 3 "
+                                    "Seconds\r\rSUB\r11:05:20\rSub\r01:00:03\r=\r10:05:17\r\rADD\r11:05:20\rAdd\r01:"
+                                    "00:03\r=\r12:05:23")}};
         const auto window = OpenWindow();
-        for (const char* mode : {"Date", "Time"}) {
+        for (const auto& [mode, text] : rows) {
             QVERIFY(ClickKeys(*window, QStringLiteral("[%1]").arg(mode)));
-            const QString text = QString::fromUtf8(HelpText(mode).data(), qsizetype(HelpText(mode).size()));
+            QCOMPARE(HelpText(mode), text);
             QCOMPARE(window->Label1->text(), QString(text).replace('\r', '\n'));
             const QRect box = window->Label1->geometry();
             QVERIFY(box.top() == 8 && box.bottom() < 328 && qAbs(box.left() + box.width() / 2.0 - 416.5) <= 1);
             QCOMPARE(window->Label1->alignment(), Qt::AlignHCenter | Qt::AlignTop);
             QVERIFY(box.height() >= 22 * QFontMetrics(window->Label1->font()).height());
         }
+        QCOMPARE(HelpText(kDateMode).size() + HelpText(kTimeMode).size(), 166 + 155);
         QVERIFY(ClickKeys(*window, QStringLiteral("[Number]")));
         QCOMPARE(window->Label1->geometry(), QRect(414, 8, 5, 13));
     }
