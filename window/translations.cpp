@@ -11,6 +11,7 @@ Translations::Translations(const QLocale& locale) {
     if (program_.load(locale, QStringLiteral("morvelin"), QStringLiteral("_"), folder) &&
         program_.language() != QLatin1String("en")) {
         QCoreApplication::installTranslator(&program_);
+        language_ = program_.language();
         // Only with a language of ours, so that a window in English has no German context menu.
         if (qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -16,9 +16,10 @@ public:
     Translations& operator=(const Translations&) = delete;
 
     // The language of the program's messages, "de" or "pt_BR"; empty for English.
-    QString Language() const { return program_.language(); }
+    QString Language() const { return language_; }
 
 private:
+    QString language_;
     QTranslator english_;
     QTranslator program_;
     QTranslator qt_;
