@@ -85,11 +85,10 @@ struct CommandLine {
 int Answer(CommandLine& line) {
     const QString name = QStringLiteral("morvelin");
     if (!line.Parser.errorText().isEmpty() || !line.Parser.positionalArguments().isEmpty()) {
-        const QString error =
-            line.Parser.errorText().isEmpty()
-                ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
-                      .arg(line.Parser.positionalArguments().first())
-                : line.Parser.errorText();
+        const QString error = line.Parser.errorText().isEmpty()
+                                  ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                                        .arg(line.Parser.positionalArguments().first())
+                                  : line.Parser.errorText();
         //: %1 is the program's name: "Try 'morvelin --help'."
         const QString tryHelp = QCoreApplication::translate("CommandLine", "Try '%1 --help'.").arg(name);
         static_cast<void>(Print(stderr, QStringLiteral("%1: %2\n%3\n").arg(name, error, tryHelp)));
@@ -98,7 +97,7 @@ int Answer(CommandLine& line) {
     if (line.Parser.isSet(line.Help)) {
         // Without an application object the parser does not know the program's name.
         return Print(stdout, line.Parser.helpText().replace(QStringLiteral("<executable_name>"), name)) ? 0
-                                                                                                          : kWriteError;
+                                                                                                        : kWriteError;
     }
     return Print(stdout, QStringLiteral("%1 %2\n").arg(name, QStringLiteral(MORVELIN_VERSION))) ? 0 : kWriteError;
 }

@@ -84,8 +84,8 @@ std::string TimeDifference(DateTime a, DateTime b) { return Difference(a, b, kTi
 DisplayFacts DateDifferenceFactsOf(DateTime first, DateTime second) {
     const DateTime earlier = std::min(first, second), later = std::max(first, second);
     const auto [years, months, days] = Counts(first, second, kDateUnits);
-    return DateDifferenceFacts{first.Date(), second.Date(), DayCount(earlier, later), WeekdayCount(earlier, later),
-                               years, months, days};
+    return DateDifferenceFacts{
+        first.Date(), second.Date(), DayCount(earlier, later), WeekdayCount(earlier, later), years, months, days};
 }
 
 DisplayFacts TimeDifferenceFactsOf(DateTime first, DateTime second) {

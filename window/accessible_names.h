@@ -83,8 +83,9 @@ inline constexpr std::array kAccessibleKeys{
                   QT_TRANSLATE_NOOP("AccessibleKey", "Adds a period of hours:minutes:seconds to this time")},
     AccessibleKey{kTimeMode, "Sub", QT_TRANSLATE_NOOP("AccessibleKey", "Subtract period"),
                   QT_TRANSLATE_NOOP("AccessibleKey", "Subtracts a period of hours:minutes:seconds from this time")},
-    AccessibleKey{kTimeMode, "Dif", QT_TRANSLATE_NOOP("AccessibleKey", "Difference"),
-                  QT_TRANSLATE_NOOP("AccessibleKey", "Gives hours, minutes and seconds between this time and the next")},
+    AccessibleKey{
+        kTimeMode, "Dif", QT_TRANSLATE_NOOP("AccessibleKey", "Difference"),
+        QT_TRANSLATE_NOOP("AccessibleKey", "Gives hours, minutes and seconds between this time and the next")},
     AccessibleKey{kTimeMode, "=", QT_TRANSLATE_NOOP("AccessibleKey", "Equals"),
                   QT_TRANSLATE_NOOP("AccessibleKey", "Shows the resulting time or difference")},
     AccessibleKey{kTimeMode, "+/-", QT_TRANSLATE_NOOP("AccessibleKey", "Change sign"),

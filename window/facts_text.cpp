@@ -31,8 +31,10 @@ struct Wording {
     QString operator()(const DateDifferenceFacts& facts) const {
         const std::int64_t weeks = facts.TotalDays / 7, days = facts.TotalDays % 7;
         QString inWeeks = Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln week(s)"), weeks);
-        //: "595 weeks and 3 days": %1 the weeks, %2 the days left over.
-        if (days != 0) inWeeks = Tr(QT_TRANSLATE_NOOP("FactsText", "%1 and %2")).arg(inWeeks, Counted("%Ln day(s)", days));
+        if (days != 0) {
+            //: "595 weeks and 3 days": %1 the weeks, %2 the days left over.
+            inWeeks = Tr(QT_TRANSLATE_NOOP("FactsText", "%1 and %2")).arg(inWeeks, Counted("%Ln day(s)", days));
+        }
         //: Two long dates, as the locale writes them: "Thursday, 11 May 2000 to Sunday, 9 October 2011".
         return QStringList{Tr(QT_TRANSLATE_NOOP("FactsText", "%1 to %2"))
                                .arg(LongDate(facts.First, Locale), LongDate(facts.Second, Locale)),
@@ -45,8 +47,8 @@ struct Wording {
     QString operator()(const TimeDifferenceFacts& facts) const {
         const double hours = static_cast<double>(facts.TotalSeconds) / 3600;
         //: %1 is a decimal number of hours, "8.084 hours".
-        return Tr(QT_TRANSLATE_NOOP("FactsText", "%1 hours")).arg(Locale.toString(hours, 'f', 3)) +
-               QLatin1Char('\n') + Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln second(s)"), facts.TotalSeconds);
+        return Tr(QT_TRANSLATE_NOOP("FactsText", "%1 hours")).arg(Locale.toString(hours, 'f', 3)) + QLatin1Char('\n') +
+               Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln second(s)"), facts.TotalSeconds);
     }
 
     QString operator()(const MovedTimeFacts& facts) const {

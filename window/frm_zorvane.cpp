@@ -47,7 +47,9 @@ static_assert(kOptionCaptions == kOptionModes);
 constexpr qsizetype kLongestPaste = 1000;
 
 // The accessible names' tables hold whole literals, so data() ends where the text does.
-QString Accessible(const char* context, std::string_view text) { return QCoreApplication::translate(context, text.data()); }
+QString Accessible(const char* context, std::string_view text) {
+    return QCoreApplication::translate(context, text.data());
+}
 
 int TwipsToWholePixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
@@ -205,7 +207,8 @@ void frmZorvane::DescribeDisplay() {
         return;
     }
     for (const AccessibleMode& mode : kAccessibleModes) {
-        if (mode.Mode == engine_.CalcMode) lblDisplay->setAccessibleDescription(Accessible("AccessibleMode", mode.DisplayDescription));
+        if (mode.Mode == engine_.CalcMode)
+            lblDisplay->setAccessibleDescription(Accessible("AccessibleMode", mode.DisplayDescription));
     }
 }
 

@@ -93,9 +93,8 @@ constexpr std::size_t EnglishLength(const HelpLines& lines) {
 }
 
 constexpr bool OneLineEach(const HelpLines& lines) {
-    return std::ranges::none_of(lines, [](const HelpLine& line) {
-        return line.English.find_first_of("\r\n") != std::string_view::npos;
-    });
+    return std::ranges::none_of(
+        lines, [](const HelpLine& line) { return line.English.find_first_of("\r\n") != std::string_view::npos; });
 }
 
 // A caption line names a key the mode shows, so that it reads as the key does.

@@ -55,8 +55,8 @@ QString Translated(const char* context, std::string_view text) {
     return QCoreApplication::translate(context, text.data());
 }
 
-QString Difference(const char* large, const char* middle, const char* small,
-                   std::int64_t largeCount, std::int64_t middleCount, std::int64_t smallCount) {
+QString Difference(const char* large, const char* middle, const char* small, std::int64_t largeCount,
+                   std::int64_t middleCount, std::int64_t smallCount) {
     const auto piece = [](const char* unit, std::int64_t count) {
         return QCoreApplication::translate("Display", unit, nullptr, static_cast<int>(count));
     };
@@ -66,11 +66,28 @@ QString Difference(const char* large, const char* middle, const char* small,
         .arg(piece(large, largeCount), piece(middle, middleCount), piece(small, smallCount));
 }
 
+QString HelpLineText(const HelpLine& line) {
+    const auto [large, middle, small] = line.Counts;
+    switch (line.Wording) {
+        case HelpWording::Message:
+            return Translated("HelpText", line.English);
+        case HelpWording::Caption:
+            return KeyCaption(line.English);
+        case HelpWording::DateDifference:
+            return DateDifferenceText(large, middle, small);
+        case HelpWording::TimeDifference:
+            return TimeDifferenceText(large, middle, small);
+        case HelpWording::Fixed:
+            break;
+    }
+    return FromView(line.English);
+}
+
 }  // namespace
 
 QString KeyCaption(std::string_view caption) {
     return std::ranges::find(kWordCaptions, caption) != kWordCaptions.end() ? Translated("Key", caption)
-                                                                              : FromView(caption);
+                                                                            : FromView(caption);
 }
 
 QString DateDifferenceText(std::int64_t years, std::int64_t months, std::int64_t days) {
@@ -98,15 +115,6 @@ QString DisplayText(const PressResult& result) {
 
 QString HelpText(std::string_view mode) {
     QStringList lines;
-    for (const HelpLine& line : HelpLinesOf(mode)) {
-        const auto [large, middle, small] = line.Counts;
-        switch (line.Wording) {
-            case HelpWording::Fixed: lines << FromView(line.English); break;
-            case HelpWording::Message: lines << Translated("HelpText", line.English); break;
-            case HelpWording::Caption: lines << KeyCaption(line.English); break;
-            case HelpWording::DateDifference: lines << DateDifferenceText(large, middle, small); break;
-            case HelpWording::TimeDifference: lines << TimeDifferenceText(large, middle, small); break;
-        }
-    }
+    for (const HelpLine& line : HelpLinesOf(mode)) lines << HelpLineText(line);
     return lines.join(QLatin1Char('\r'));
 }

@@ -3,9 +3,9 @@
 // runs them all under valgrind.
 #include "contrast.h"
 #include "frm_zorvane.h"
-#include "wording.h"
 #include "key_map.h"
 #include "translations.h"
+#include "wording.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -233,9 +233,10 @@ private slots:
     // twips below a top of 120; the worked examples in it give the results it states.
     void helpTexts() {
         const std::tuple<const char*, QString> rows[] = {
-            {"Date", QStringLiteral("Date Format dd/mm/yyyy\r\rDIF\r11/05/2000\rDif\r9/10/2011\r=\r11 Years: 4 Months: 28 "
-                                    "Days\r\rSUB\r11/05/2000\rSub\r01/00/03\r=\r10/05/1997\r\rADD\r11/05/2000\rAdd\r01/"
-                                    "00/03\r=\r12/05/2003")},
+            {"Date",
+             QStringLiteral("Date Format dd/mm/yyyy\r\rDIF\r11/05/2000\rDif\r9/10/2011\r=\r11 Years: 4 Months: 28 "
+                            "Days\r\rSUB\r11/05/2000\rSub\r01/00/03\r=\r10/05/1997\r\rADD\r11/05/2000\rAdd\r01/"
+                            "00/03\r=\r12/05/2003")},
             {"Time", QStringLiteral("Time Format hh:mm:ss\r\rDIF\r11:05:20\rDif\r19:10:23\r=\r8 Hours: 5 Minutes: 3 "
                                     "Seconds\r\rSUB\r11:05:20\rSub\r01:00:03\r=\r10:05:17\r\rADD\r11:05:20\rAdd\r01:"
                                     "00:03\r=\r12:05:23")}};
@@ -482,7 +483,8 @@ private slots:
             QVERIFY2(ClickKeys(*window, QLatin1String(keys)), keys);
             QCOMPARE(window->windowTitle(), QStringLiteral("Morvelin"));
             for (const QString& text : WindowTexts(*window)) {
-                for (const QString& line : text.split('\n')) QVERIFY2(Bracketed(line), qPrintable(keys + (" | " + line)));
+                for (const QString& line : text.split('\n'))
+                    QVERIFY2(Bracketed(line), qPrintable(keys + (" | " + line)));
             }
         }
     }
