@@ -46,11 +46,6 @@ static_assert(kOptionCaptions == kOptionModes);
 // Longer clipboards are refused whole: a document pasted by mistake, not a value.
 constexpr qsizetype kLongestPaste = 1000;
 
-// The accessible names' tables hold whole literals, so data() ends where the text does.
-QString Accessible(const char* context, std::string_view text) {
-    return QCoreApplication::translate(context, text.data());
-}
-
 int TwipsToWholePixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
 // The letter shortcuts. On a non-Latin layout the key types another letter; Qt's shortcut
@@ -78,7 +73,7 @@ frmZorvane::frmZorvane(QWidget* parent)
     lblDisplay->setGeometry(ToPixels(kDisplayRect));
     lblDisplay->setFont(DisplayFont());
     lblDisplay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblDisplay->setAccessibleName(Accessible("AccessibleMode", kDisplayName));
+    lblDisplay->setAccessibleName(Translated("AccessibleMode", kDisplayName));
 
     //: The caption of the frame round the three mode buttons ("Mode").
     Frame1 = new QGroupBox(tr("Modul"), this);
@@ -89,11 +84,11 @@ frmZorvane::frmZorvane(QWidget* parent)
     optionGroup_ = new QButtonGroup(this);
     for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        Option1[slot] = new QRadioButton(tr(kOptionCaptions[slot].data()), Frame1);
+        Option1[slot] = new QRadioButton(Translated("frmZorvane", kOptionCaptions[slot]), Frame1);
         Option1[slot]->setGeometry(ToPixels(kOptionRects[slot]));
         // Set explicitly, or the buttons would inherit the frame's bold caption font.
         Option1[slot]->setFont(WindowFont());
-        Option1[slot]->setAccessibleDescription(Accessible("AccessibleMode", kAccessibleModes[slot].OptionDescription));
+        Option1[slot]->setAccessibleDescription(Translated("AccessibleMode", kAccessibleModes[slot].OptionDescription));
         optionGroup_->addButton(Option1[slot], i);
     }
     Option1[0]->setChecked(true);
@@ -207,8 +202,9 @@ void frmZorvane::DescribeDisplay() {
         return;
     }
     for (const AccessibleMode& mode : kAccessibleModes) {
-        if (mode.Mode == engine_.CalcMode)
-            lblDisplay->setAccessibleDescription(Accessible("AccessibleMode", mode.DisplayDescription));
+        if (mode.Mode == engine_.CalcMode) {
+            lblDisplay->setAccessibleDescription(Translated("AccessibleMode", mode.DisplayDescription));
+        }
     }
 }
 
@@ -312,8 +308,8 @@ void frmZorvane::MirrorKeys() {
         cmdCalc[i]->setEnabled(enabled);
         // Every caption has a row (checked where the table is defined).
         const AccessibleKey& key = *FindAccessibleKey(enabled ? engine_.CalcMode : kNumberMode, caption);
-        cmdCalc[i]->setAccessibleName(Accessible("AccessibleKey", key.Name));
-        QString description = Accessible("AccessibleKey", enabled ? key.Description : kUnavailableDescription);
+        cmdCalc[i]->setAccessibleName(Translated("AccessibleKey", key.Name));
+        QString description = Translated("AccessibleKey", enabled ? key.Description : kUnavailableDescription);
         if (enabled && key.Description == kTypesDigit) description = description.arg(QLatin1Char(key.Caption.front()));
         cmdCalc[i]->setAccessibleDescription(description);
     }

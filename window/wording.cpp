@@ -49,12 +49,6 @@ constexpr std::array<std::string_view, 3> kDisplayMessages{
 
 QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// A text of the table, translated; the table's views are whole literals, so data() ends at the
-// text's end.
-QString Translated(const char* context, std::string_view text) {
-    return QCoreApplication::translate(context, text.data());
-}
-
 QString Difference(const char* large, const char* middle, const char* small, std::int64_t largeCount,
                    std::int64_t middleCount, std::int64_t smallCount) {
     const auto piece = [](const char* unit, std::int64_t count) {
@@ -84,6 +78,10 @@ QString HelpLineText(const HelpLine& line) {
 }
 
 }  // namespace
+
+QString Translated(const char* context, std::string_view text) {
+    return QCoreApplication::translate(context, text.data());
+}
 
 QString KeyCaption(std::string_view caption) {
     return std::ranges::find(kWordCaptions, caption) != kWordCaptions.end() ? Translated("Key", caption)

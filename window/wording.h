@@ -11,6 +11,10 @@
 // in the user's language, through the translations installed (see translations.h). With none
 // installed they give the engine's English, byte for byte.
 
+// A text of one of the window's tables, marked there with QT_TRANSLATE_NOOP in this context. The
+// tables hold whole literals, so the view's data() ends where the text does.
+QString Translated(const char* context, std::string_view text);
+
 // A pad key's caption: the words and abbreviations translated, digits and signs as they are.
 QString KeyCaption(std::string_view caption);
 
