@@ -107,7 +107,7 @@ int RunChild(int argc, char* argv[], int reportFd, double execMs) {
     QApplication application(argc, argv);
     const Translations translations{QLocale()};
     // The report's numbers in the C notation the parent reads, whatever the child's locale.
-    std::setlocale(LC_NUMERIC, "C");
+    static_cast<void>(std::setlocale(LC_NUMERIC, "C"));
     frmZorvane window;
     FirstFrameProbe probe(reportFd, execMs);
     window.installEventFilter(&probe);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <numeric>
 #include <span>
 #include <string_view>
 
@@ -87,9 +88,8 @@ inline constexpr HelpLines kTimeHelp{{
 
 // The English text's length, carriage returns included.
 constexpr std::size_t EnglishLength(const HelpLines& lines) {
-    std::size_t length = lines.size() - 1;
-    for (const HelpLine& line : lines) length += line.English.size();
-    return length;
+    return std::accumulate(lines.begin(), lines.end(), lines.size() - 1,
+                           [](std::size_t length, const HelpLine& line) { return length + line.English.size(); });
 }
 
 constexpr bool OneLineEach(const HelpLines& lines) {
