@@ -419,6 +419,7 @@ private slots:
     void accessibility() {
         const std::tuple<const char*, const char*, int, const char*> rows[] = {
             {"C", "", 0, "Backspace|Deletes the last character of the entry"},
+            {"C", "[Time]", 3, "7|Types the digit 7"},
             {"C", "[Date]", 20, "Date separator|Types the slash between day, month and year"},
             {"C", "[Date]", 6, "Divide|Not available in this mode"},
             {"C", "", 24, "Date|Calculates with dates, typed dd/mm/yyyy"},
