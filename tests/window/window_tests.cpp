@@ -164,7 +164,12 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), window->cmdCalc[0]);
         QVERIFY(window->minimumSize() == QSize(504, 328) && window->maximumSize() == QSize(504, 328));
         QVERIFY(!window->windowFlags().testAnyFlags(Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint));
-        QVERIFY(!window->windowIcon().isNull());
+        QVERIFY(!window->windowIcon().isNull() && !window->Frame1->styleSheet().isEmpty());
+        // Indexes outside the arrays change nothing.
+        for (const int index : {-1, 23}) window->cmdCalc_Click(index);
+        for (const int index : {-1, 3}) window->Option1_Click(index);
+        QVERIFY(window->lblDisplay->text() == "0." && window->Option1[0]->isChecked() &&
+                window->Label1->text().isEmpty());
         const QRect screen = window->screen()->geometry(), outer = window->frameGeometry();
         QVERIFY(qAbs(2 * outer.left() + outer.width() - 2 * screen.left() - screen.width()) <= 1);
         QVERIFY(qAbs(2 * outer.top() + outer.height() - 2 * screen.top() - screen.height()) <= 1);
