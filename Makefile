@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 GENERATOR ?= Ninja
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench install dist package package-deps clean
+.PHONY: all deps configure build run test bench install dist package package-deps clean translations
 
 all: build
 
@@ -25,6 +25,10 @@ test: build
 bench: build
 	@$(BUILD_DIR)/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_display_aggregates_only=true
 	@$(BUILD_DIR)/bench/startup_bench
+
+# The translation sources (translations/*.ts) brought up to date with the texts in the code.
+translations:
+	@scripts/update-translations
 
 # The program, its menu entry, icons and AppStream file under PREFIX (DESTDIR is honoured too).
 PREFIX ?= /usr/local

@@ -1,7 +1,10 @@
 #include "command_line.h"
 
+#include "translations.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <array>
@@ -43,58 +46,100 @@ bool Print(std::FILE* stream, const QString& text) {
     return std::fprintf(stream, "%s", text.toLocal8Bit().constData()) >= 0 && std::fflush(stream) == 0;
 }
 
+// The parser with Morvelin's options and Qt's, its texts in the language of the translations
+// installed when it is made.
+struct CommandLine {
+    QCommandLineParser Parser;
+    QCommandLineOption Help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QCoreApplication::translate("CommandLine", "Show this help.")};
+    QCommandLineOption Version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QCoreApplication::translate("CommandLine", "Show the version.")};
+
+    CommandLine() {
+        // Qt's own options are written with one dash: -platform, -style.
+        Parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        Parser.setApplicationDescription(
+            QCoreApplication::translate("CommandLine", "A calculator for numbers, calendar dates and clock times.") +
+            QLatin1Char('\n') +
+            //: The options keep their English names; the line break keeps lines short in a terminal.
+            QCoreApplication::translate("CommandLine",
+                                        "Qt's standard options apply as well, among them -platform NAME, -style STYLE\n"
+                                        "and -qwindowtitle TITLE; see morvelin(1)."));
+        Parser.addOption(Help);
+        Parser.addOption(Version);
+        for (const QtOption& qtOption : kQtOptions) {
+            QCommandLineOption option(QString::fromLatin1(qtOption.Name), QString());
+            if (qtOption.TakesValue) option.setValueName(QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            Parser.addOption(option);
+        }
+    }
+
+    // Whether the arguments are all known; false leaves errorText set, or an argument in
+    // positionalArguments.
+    bool Parse(const QStringList& arguments) {
+        return Parser.parse(arguments) && Parser.positionalArguments().isEmpty();
+    }
+
+    // With no display to open and none named, Qt's platform plugin would abort the program with
+    // advice to reinstall it (an ssh session, a cron job).
+    bool DisplayNamed() const {
+        return Parser.isSet(QStringLiteral("platform")) || Parser.isSet(QStringLiteral("display")) ||
+               !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+               !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    }
+};
+
+// With the command line read, what the program prints and its exit status.
+int Answer(CommandLine& line) {
+    const QString name = QStringLiteral("morvelin");
+    if (!line.Parser.errorText().isEmpty() || !line.Parser.positionalArguments().isEmpty()) {
+        const QString error = line.Parser.errorText().isEmpty()
+                                  ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                                        .arg(line.Parser.positionalArguments().first())
+                                  : line.Parser.errorText();
+        //: %1 is the program's name: "Try 'morvelin --help'."
+        const QString tryHelp = QCoreApplication::translate("CommandLine", "Try '%1 --help'.").arg(name);
+        static_cast<void>(Print(stderr, QStringLiteral("%1: %2\n%3\n").arg(name, error, tryHelp)));
+        return kUsageError;
+    }
+    if (line.Parser.isSet(line.Help)) {
+        // Without an application object the parser does not know the program's name.
+        return Print(stdout, line.Parser.helpText().replace(QStringLiteral("<executable_name>"), name)) ? 0
+                                                                                                        : kWriteError;
+    }
+    if (line.Parser.isSet(line.Version)) {
+        return Print(stdout, QStringLiteral("%1 %2\n").arg(name, QStringLiteral(MORVELIN_VERSION))) ? 0 : kWriteError;
+    }
+    //: %1 is the program's name; DISPLAY, WAYLAND_DISPLAY and -platform offscreen stay as they are.
+    const QString message = QCoreApplication::translate(
+        "CommandLine",
+        "%1: no display: neither DISPLAY nor WAYLAND_DISPLAY is set. Run it in a graphical session, "
+        "or with -platform offscreen to run it without a screen.");
+    static_cast<void>(Print(stderr, message.arg(name) + QLatin1Char('\n')));
+    return kNoDisplay;
+}
+
 }  // namespace
 
 std::optional<int> HandleCommandLine(int argc, const char* const argv[]) {
-    QCommandLineParser parser;
-    // Qt's own options are written with one dash: -platform, -style.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("A calculator for numbers, calendar dates and clock times.\n"
-                       "Qt's standard options apply as well, among them -platform NAME, -style STYLE\n"
-                       "and -qwindowtitle TITLE; see morvelin(1)."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version."));
-    parser.addOption(help);
-    parser.addOption(version);
-    for (const QtOption& qtOption : kQtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qtOption.Name), QString());
-        if (qtOption.TakesValue) option.setValueName(QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    const QString name = QStringLiteral("morvelin");
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString error =
-            parser.errorText().isEmpty()
-                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
-                : parser.errorText();
-        static_cast<void>(Print(stderr, QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(name, error)));
-        return kUsageError;
+    {
+        CommandLine line;
+        if (line.Parse(arguments) && !line.Parser.isSet(line.Help) && !line.Parser.isSet(line.Version) &&
+            line.DisplayNamed()) {
+            return std::nullopt;
+        }
     }
-    if (parser.isSet(help)) {
-        // Without an application object the parser does not know the program's name.
-        return Print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), name)) ? 0 : kWriteError;
-    }
-    if (parser.isSet(version)) {
-        return Print(stdout, QStringLiteral("%1 %2\n").arg(name, QStringLiteral(MORVELIN_VERSION))) ? 0 : kWriteError;
-    }
-    // With no display to open and none named, Qt's platform plugin would abort the program with
-    // advice to reinstall it (an ssh session, a cron job); say what is missing instead.
-    const bool displayNamed = parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
-    if (!displayNamed && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        //: %1 is the program's name; DISPLAY, WAYLAND_DISPLAY and -platform offscreen stay as they are.
-        const QString message = QCoreApplication::translate(
-            "CommandLine",
-            "%1: no display: neither DISPLAY nor WAYLAND_DISPLAY is set. Run it in a graphical session, "
-            "or with -platform offscreen to run it without a screen.");
-        static_cast<void>(Print(stderr, message.arg(name) + QLatin1Char('\n')));
-        return kNoDisplay;
-    }
-    return std::nullopt;
+    // Something to print: read again, in the user's language. An application object without a
+    // display is enough to install translations.
+    int count = 1;
+    char programName[] = "morvelin";
+    char* programArguments[] = {programName, nullptr};
+    const QCoreApplication application(count, programArguments);
+    const Translations translations{QLocale()};
+    CommandLine line;
+    static_cast<void>(line.Parse(arguments));
+    return Answer(line);
 }

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-// Reads the command line before any application object exists, so that it needs no display:
+// Reads the command line before the application object exists, so that it needs no display:
 // prints the help or the version on standard output, or names a wrong argument, or the display
 // that is missing, on standard error. Returns the exit status when the program should end there,
 // nothing when it should go on to open the window. Qt's standard options (-platform, -style, ...)

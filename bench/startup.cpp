@@ -1,13 +1,17 @@
 // Start-up cost of the program: the time from just before exec to the window's first painted
-// frame, and the resident memory at that moment; the median of 20 fresh processes. Each run
-// re-executes this binary as a child that opens the window the way app/main.cpp does.
+// frame, and the resident memory at that moment; the median of 20 fresh processes in English and
+// 20 in German, taken in turns. Each run re-executes this binary as a child that opens the window
+// the way app/main.cpp does, its translations included.
 #include "frm_zorvane.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QEvent>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -29,6 +33,15 @@ constexpr int kRuns = 20;
 constexpr std::string_view kChildFlag = "--child";
 // A child that has not painted by then is stuck; SIGALRM ends it and the run counts as failed.
 constexpr unsigned kChildSeconds = 20;
+
+// The locale a child runs in, by the environment a user would set.
+struct Language {
+    const char* Name;
+    const char* Locale;     // LC_ALL
+    const char* Languages;  // LANGUAGE
+};
+
+constexpr std::array<Language, 2> kLanguages{{{"English", "C.UTF-8", ""}, {"German", "de_DE.UTF-8", "de"}}};
 
 struct Sample {
     std::string Platform;
@@ -92,6 +105,9 @@ private:
 int RunChild(int argc, char* argv[], int reportFd, double execMs) {
     alarm(kChildSeconds);
     QApplication application(argc, argv);
+    const Translations translations{QLocale()};
+    // The report's numbers in the C notation the parent reads, whatever the child's locale.
+    static_cast<void>(std::setlocale(LC_NUMERIC, "C"));
     frmZorvane window;
     FirstFrameProbe probe(reportFd, execMs);
     window.installEventFilter(&probe);
@@ -99,7 +115,7 @@ int RunChild(int argc, char* argv[], int reportFd, double execMs) {
     return QApplication::exec();
 }
 
-std::optional<Sample> RunOnce(const char* name, bool quiet) {
+std::optional<Sample> RunOnce(const char* name, const Language& language, bool quiet) {
     int fds[2];
     if (pipe(fds) != 0) return std::nullopt;
     const pid_t child = fork();
@@ -107,6 +123,8 @@ std::optional<Sample> RunOnce(const char* name, bool quiet) {
     if (child == 0) {
         close(fds[0]);
         if (quiet) (void)freopen("/dev/null", "w", stderr);
+        setenv("LC_ALL", language.Locale, 1);
+        setenv("LANGUAGE", language.Languages, 1);
         const std::string fd = std::to_string(fds[1]);
         const std::string execMs = std::to_string(MonotonicMs());
         execl("/proc/self/exe", name, kChildFlag.data(), fd.c_str(), execMs.c_str(), static_cast<char*>(nullptr));
@@ -149,27 +167,40 @@ int main(int argc, char* argv[]) {
     if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     }
+    struct Samples {
+        std::vector<double> Milliseconds, CpuMilliseconds, ResidentMiB;
+    };
     std::string platform;
-    std::vector<double> milliseconds;
-    std::vector<double> cpuMilliseconds;
-    std::vector<double> residentMiB;
+    std::array<Samples, kLanguages.size()> samples;
     for (int run = 0; run < kRuns; ++run) {
-        // The first run shows what the platform has to say; the others would only repeat it.
-        const auto sample = RunOnce(argv[0], run > 0);
-        if (!sample) {
-            std::cerr << "startup_bench: run " << run + 1 << " did not report a painted frame\n";
-            return 1;
+        // In turns, so that a busy spell of the machine falls on both languages alike.
+        for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+            // The first run shows what the platform has to say; the others would only repeat it.
+            const auto sample = RunOnce(argv[0], kLanguages[i], run > 0 || i > 0);
+            if (!sample) {
+                std::cerr << "startup_bench: run " << run + 1 << " in " << kLanguages[i].Name
+                          << " did not report a painted frame\n";
+                return 1;
+            }
+            platform = sample->Platform;
+            samples[i].Milliseconds.push_back(sample->Milliseconds);
+            samples[i].CpuMilliseconds.push_back(sample->CpuMilliseconds);
+            samples[i].ResidentMiB.push_back(sample->ResidentMiB);
         }
-        platform = sample->Platform;
-        milliseconds.push_back(sample->Milliseconds);
-        cpuMilliseconds.push_back(sample->CpuMilliseconds);
-        residentMiB.push_back(sample->ResidentMiB);
     }
-    std::printf("Start-up to the first painted frame, median of %d runs (Qt platform %s):\n", kRuns, platform.c_str());
-    std::printf("  time      %7.1f ms   (fastest %.1f, slowest %.1f)\n", Median(milliseconds),
-                *std::min_element(milliseconds.begin(), milliseconds.end()),
-                *std::max_element(milliseconds.begin(), milliseconds.end()));
-    std::printf("  CPU time  %7.1f ms\n", Median(cpuMilliseconds));
-    std::printf("  resident  %7.1f MiB\n", Median(residentMiB));
+    std::printf("Start-up to the first painted frame, median of %d runs each (Qt platform %s):\n", kRuns,
+                platform.c_str());
+    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+        const Samples& language = samples[i];
+        std::printf("  %s (LC_ALL=%s)\n", kLanguages[i].Name, kLanguages[i].Locale);
+        std::printf("    time      %7.1f ms   (fastest %.1f, slowest %.1f)\n", Median(language.Milliseconds),
+                    *std::min_element(language.Milliseconds.begin(), language.Milliseconds.end()),
+                    *std::max_element(language.Milliseconds.begin(), language.Milliseconds.end()));
+        std::printf("    CPU time  %7.1f ms\n", Median(language.CpuMilliseconds));
+        std::printf("    resident  %7.1f MiB\n", Median(language.ResidentMiB));
+    }
+    std::printf("  German against English: time %+.1f %%, CPU time %+.1f %%\n",
+                100 * (Median(samples[1].Milliseconds) / Median(samples[0].Milliseconds) - 1),
+                100 * (Median(samples[1].CpuMilliseconds) / Median(samples[0].CpuMilliseconds) - 1));
     return 0;
 }

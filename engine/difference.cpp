@@ -3,6 +3,7 @@
 #include "calendar.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <tuple>
@@ -26,7 +27,7 @@ struct DifferenceUnits {
     const char* SmallName;
 };
 
-std::string Difference(DateTime a, DateTime b, const DifferenceUnits& units) {
+std::array<std::int64_t, 3> Counts(DateTime a, DateTime b, const DifferenceUnits& units) {
     const DateTime earlier = a < b ? a : b;
     const DateTime later = a < b ? b : a;
     const std::int64_t large = units.CountLarge(earlier, later) - (units.LowersLarge(earlier, later) ? 1 : 0);
@@ -34,7 +35,11 @@ std::string Difference(DateTime a, DateTime b, const DifferenceUnits& units) {
     const DateTime anchor = *units.AddLarge(earlier, large);
     const std::int64_t middle = units.CountMiddle(anchor, later) - (units.LowersMiddle(earlier, later) ? 1 : 0);
     const DateTime anchor2 = *units.AddMiddle(anchor, middle);
-    const std::int64_t small = units.CountSmall(anchor2, later);
+    return {large, middle, units.CountSmall(anchor2, later)};
+}
+
+std::string Difference(DateTime a, DateTime b, const DifferenceUnits& units) {
+    const auto [large, middle, small] = Counts(a, b, units);
     return std::to_string(large) + units.LargeName + std::to_string(middle) + units.MiddleName + std::to_string(small) +
            units.SmallName;
 }
@@ -78,9 +83,12 @@ std::string TimeDifference(DateTime a, DateTime b) { return Difference(a, b, kTi
 
 DisplayFacts DateDifferenceFactsOf(DateTime first, DateTime second) {
     const DateTime earlier = std::min(first, second), later = std::max(first, second);
-    return DateDifferenceFacts{first.Date(), second.Date(), DayCount(earlier, later), WeekdayCount(earlier, later)};
+    const auto [years, months, days] = Counts(first, second, kDateUnits);
+    return DateDifferenceFacts{
+        first.Date(), second.Date(), DayCount(earlier, later), WeekdayCount(earlier, later), years, months, days};
 }
 
 DisplayFacts TimeDifferenceFactsOf(DateTime first, DateTime second) {
-    return TimeDifferenceFacts{SecondCount(std::min(first, second), std::max(first, second))};
+    const auto [hours, minutes, seconds] = Counts(first, second, kTimeUnits);
+    return TimeDifferenceFacts{SecondCount(std::min(first, second), std::max(first, second)), hours, minutes, seconds};
 }

@@ -14,10 +14,17 @@ struct DateDifferenceFacts {
     std::chrono::year_month_day Second;
     std::int64_t TotalDays;  // midnights passed, the count the difference itself uses; >= 0
     std::int64_t Weekdays;   // Mondays to Fridays from the earlier date up to the day before the later
+    // The counts the difference's text shows, for a window that words it itself.
+    std::int64_t Years;   // >= 0
+    std::int64_t Months;  // [0, 11]
+    std::int64_t Days;    // [0, 30]
 };
 
 struct TimeDifferenceFacts {
     std::int64_t TotalSeconds;  // >= 0
+    std::int64_t Hours;         // >= 0, never past a day
+    std::int64_t Minutes;       // [0, 59]
+    std::int64_t Seconds;       // [0, 59]
 };
 
 // A clock time moved past midnight: the days from the start's date to the date it reached before

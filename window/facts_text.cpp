@@ -1,14 +1,18 @@
 #include "facts_text.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QLocale>
 #include <QStringList>
 
 namespace {
 
-// "1 week", "2,977 weekdays".
-QString Count(std::int64_t count, const char* unit, const QLocale& locale) {
-    return QStringLiteral("%1 %2%3").arg(locale.toString(qlonglong{count}), QLatin1String(unit),
-                                         count == 1 ? QString() : QStringLiteral("s"));
+QString Tr(const char* text) { return QCoreApplication::translate("FactsText", text); }
+
+// "1 week", "2,977 weekdays": %Ln groups the count as the default locale does, and the count
+// picks the plural form.
+QString Counted(const char* text, std::int64_t count) {
+    return QCoreApplication::translate("FactsText", text, nullptr, static_cast<int>(count));
 }
 
 QString LongDate(std::chrono::year_month_day date, const QLocale& locale) {
@@ -18,7 +22,7 @@ QString LongDate(std::chrono::year_month_day date, const QLocale& locale) {
 }
 
 struct Wording {
-    const QLocale& Locale;
+    QLocale Locale;
 
     QString operator()(std::monostate) const { return {}; }
 
@@ -26,28 +30,37 @@ struct Wording {
 
     QString operator()(const DateDifferenceFacts& facts) const {
         const std::int64_t weeks = facts.TotalDays / 7, days = facts.TotalDays % 7;
-        QString inWeeks = Count(weeks, "week", Locale);
-        if (days != 0) inWeeks += QStringLiteral(" and ") + Count(days, "day", Locale);
-        return QStringList{LongDate(facts.First, Locale) + QStringLiteral(" to ") + LongDate(facts.Second, Locale),
-                           Count(facts.TotalDays, "day", Locale), inWeeks, Count(facts.Weekdays, "weekday", Locale)}
+        QString inWeeks = Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln week(s)"), weeks);
+        if (days != 0) {
+            //: "595 weeks and 3 days": %1 the weeks, %2 the days left over.
+            inWeeks = Tr(QT_TRANSLATE_NOOP("FactsText", "%1 and %2")).arg(inWeeks, Counted("%Ln day(s)", days));
+        }
+        //: Two long dates, as the locale writes them: "Thursday, 11 May 2000 to Sunday, 9 October 2011".
+        return QStringList{Tr(QT_TRANSLATE_NOOP("FactsText", "%1 to %2"))
+                               .arg(LongDate(facts.First, Locale), LongDate(facts.Second, Locale)),
+                           Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s)"), facts.TotalDays), inWeeks,
+                           //: Mondays to Fridays.
+                           Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln weekday(s)"), facts.Weekdays)}
             .join(QLatin1Char('\n'));
     }
 
     QString operator()(const TimeDifferenceFacts& facts) const {
         const double hours = static_cast<double>(facts.TotalSeconds) / 3600;
-        return QStringLiteral("%1 hours\n%2")
-            .arg(Locale.toString(hours, 'f', 3), Count(facts.TotalSeconds, "second", Locale));
+        //: %1 is a decimal number of hours, "8.084 hours".
+        return Tr(QT_TRANSLATE_NOOP("FactsText", "%1 hours")).arg(Locale.toString(hours, 'f', 3)) + QLatin1Char('\n') +
+               Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln second(s)"), facts.TotalSeconds);
     }
 
     QString operator()(const MovedTimeFacts& facts) const {
-        if (facts.DaysMoved == 1) return QStringLiteral("next day");
-        if (facts.DaysMoved == -1) return QStringLiteral("previous day");
+        //: A clock time moved past midnight into the next day.
+        if (facts.DaysMoved == 1) return Tr(QT_TRANSLATE_NOOP("FactsText", "next day"));
+        if (facts.DaysMoved == -1) return Tr(QT_TRANSLATE_NOOP("FactsText", "previous day"));
         // Periods of more than a day wrap more than once.
-        return Count(std::abs(facts.DaysMoved), "day", Locale) +
-               (facts.DaysMoved > 0 ? QStringLiteral(" later") : QStringLiteral(" earlier"));
+        return facts.DaysMoved > 0 ? Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s) later"), facts.DaysMoved)
+                                   : Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s) earlier"), -facts.DaysMoved);
     }
 };
 
 }  // namespace
 
-QString FactsText(const DisplayFacts& facts, const QLocale& locale) { return std::visit(Wording{locale}, facts); }
+QString FactsText(const DisplayFacts& facts) { return std::visit(Wording{QLocale()}, facts); }

@@ -7,11 +7,11 @@
 #include "fonts.h"
 #include "frame_watch.h"
 #include "geometry.h"
-#include "help_texts.h"
 #include "icon.h"
 #include "key_map.h"
 #include "layout.h"
 #include "pad_key.h"
+#include "wording.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -34,11 +34,17 @@ namespace {
 
 constexpr std::array<std::string_view, 3> kOptionModes{kNumberMode, kDateMode, kTimeMode};
 static_assert(std::ranges::equal(kOptionModes, kAccessibleModes, {}, {}, &AccessibleMode::Mode));
+// The same names as the buttons show them, translated; the engine knows the modes by the English.
+constexpr std::array<std::string_view, 3> kOptionCaptions{
+    //: A mode button, about 75 pixels wide.
+    QT_TRANSLATE_NOOP("frmZorvane", "Number"),
+    QT_TRANSLATE_NOOP("frmZorvane", "Date"),
+    QT_TRANSLATE_NOOP("frmZorvane", "Time"),
+};
+static_assert(kOptionCaptions == kOptionModes);
 
 // Longer clipboards are refused whole: a document pasted by mistake, not a value.
 constexpr qsizetype kLongestPaste = 1000;
-
-QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 int TwipsToWholePixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
@@ -67,9 +73,10 @@ frmZorvane::frmZorvane(QWidget* parent)
     lblDisplay->setGeometry(ToPixels(kDisplayRect));
     lblDisplay->setFont(DisplayFont());
     lblDisplay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblDisplay->setAccessibleName(FromView(kDisplayName));
+    lblDisplay->setAccessibleName(Translated("AccessibleMode", kDisplayName));
 
-    Frame1 = new QGroupBox(QStringLiteral("Modul"), this);
+    //: The caption of the frame round the three mode buttons ("Mode").
+    Frame1 = new QGroupBox(tr("Modul"), this);
     Frame1->setGeometry(ToPixels(kFrameRect));
     Frame1->setFont(FrameFont());
     StyleFrame();
@@ -77,11 +84,11 @@ frmZorvane::frmZorvane(QWidget* parent)
     optionGroup_ = new QButtonGroup(this);
     for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        Option1[slot] = new QRadioButton(FromView(kOptionModes[slot]), Frame1);
+        Option1[slot] = new QRadioButton(Translated("frmZorvane", kOptionCaptions[slot]), Frame1);
         Option1[slot]->setGeometry(ToPixels(kOptionRects[slot]));
         // Set explicitly, or the buttons would inherit the frame's bold caption font.
         Option1[slot]->setFont(WindowFont());
-        Option1[slot]->setAccessibleDescription(FromView(kAccessibleModes[slot].OptionDescription));
+        Option1[slot]->setAccessibleDescription(Translated("AccessibleMode", kAccessibleModes[slot].OptionDescription));
         optionGroup_->addButton(Option1[slot], i);
     }
     Option1[0]->setChecked(true);
@@ -93,7 +100,7 @@ frmZorvane::frmZorvane(QWidget* parent)
 
     for (int i = 0; i < static_cast<int>(kKeyCount); ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        auto* button = new PadKey(FromView(kKeyTable[slot].Number), this);
+        auto* button = new PadKey(KeyCaption(kKeyTable[slot].Number), this);
         button->setGeometry(ToPixels(kPadRects[slot]));
         button->setFont(PadFont());
         connect(button, &QPushButton::clicked, this, [this, i] { cmdCalc_Click(i); });
@@ -179,12 +186,12 @@ void frmZorvane::cmdCalc_Click(int index) {
 
 void frmZorvane::ShowPressResult(const PressResult& result) {
     if (result.Beep) QApplication::beep();
-    ShowDisplay(QString::fromStdString(result.DisplayText), result.Facts);
+    ShowDisplay(DisplayText(result), result.Facts);
 }
 
 void frmZorvane::ShowDisplay(const QString& text, const DisplayFacts& facts) {
     lblDisplay->setText(text);
-    lblDisplay->setToolTip(FactsText(facts, QLocale()));
+    lblDisplay->setToolTip(FactsText(facts));
     DescribeDisplay();
 }
 
@@ -195,7 +202,9 @@ void frmZorvane::DescribeDisplay() {
         return;
     }
     for (const AccessibleMode& mode : kAccessibleModes) {
-        if (mode.Mode == engine_.CalcMode) lblDisplay->setAccessibleDescription(FromView(mode.DisplayDescription));
+        if (mode.Mode == engine_.CalcMode) {
+            lblDisplay->setAccessibleDescription(Translated("AccessibleMode", mode.DisplayDescription));
+        }
     }
 }
 
@@ -232,7 +241,7 @@ void frmZorvane::Option1_Click(int index) {
     if (mode == kNumberMode) ShowDisplay(QStringLiteral("0."));
     engine_.ApplyMode(mode);
     MirrorKeys();
-    ShowHelp(HelpText(mode));
+    ShowHelp(mode);
 }
 
 bool frmZorvane::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift, const QString& text) {
@@ -295,19 +304,21 @@ void frmZorvane::MirrorKeys() {
         const auto index = static_cast<ButtonIndex>(i);
         const std::string_view caption = engine_.Caption(index);
         const bool enabled = engine_.Enabled(index);
-        cmdCalc[i]->setText(FromView(caption));
+        cmdCalc[i]->setText(KeyCaption(caption));
         cmdCalc[i]->setEnabled(enabled);
         // Every caption has a row (checked where the table is defined).
         const AccessibleKey& key = *FindAccessibleKey(enabled ? engine_.CalcMode : kNumberMode, caption);
-        cmdCalc[i]->setAccessibleName(FromView(key.Name));
-        cmdCalc[i]->setAccessibleDescription(FromView(enabled ? key.Description : kUnavailableDescription));
+        cmdCalc[i]->setAccessibleName(Translated("AccessibleKey", key.Name));
+        QString description = Translated("AccessibleKey", enabled ? key.Description : kUnavailableDescription);
+        if (enabled && key.Description == kTypesDigit) description = description.arg(QLatin1Char(key.Caption.front()));
+        cmdCalc[i]->setAccessibleDescription(description);
     }
     DescribeDisplay();
 }
 
-void frmZorvane::ShowHelp(std::string_view help) {
+void frmZorvane::ShowHelp(std::string_view mode) {
     // QLabel breaks lines at line feeds only; the text itself keeps its carriage returns.
-    QString text = FromView(help);
+    QString text = HelpText(mode);
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     Label1->setText(text);
     if (text.isEmpty()) {

@@ -58,7 +58,7 @@ private:
     void CopyDisplay();
     void PasteIntoPad();
     void MirrorKeys();
-    void ShowHelp(std::string_view help);
+    void ShowHelp(std::string_view mode);
     bool PressShortcut(ButtonIndex index);
     void AddLetterShortcuts();
 

@@ -2,7 +2,8 @@
 # The window as a screen reader meets it over the AT-SPI bus: a frame named "Morvelin", the named
 # keys, 7 + 8 = pressed through the keys' actions and read back from the display, the help shown
 # once Date is selected through its option button, and the display's description of a date
-# difference and of a time moved past midnight.
+# difference and of a time moved past midnight. Then in German (de_DE.UTF-8): the keys' names, a
+# difference on the display and its description.
 # Usage, inside a D-Bus session on an X display: atspi_check.py PROGRAM
 import os
 import subprocess
@@ -12,6 +13,7 @@ import time
 import pyatspi
 
 SEPARATORS = {"/": "Date separator", ":": "Time separator"}
+GERMAN_SEPARATORS = {"/": "Datumstrennzeichen", ":": "Zeittrennzeichen"}
 NUMBER_KEYS = ("Backspace,Clear entry,Clear all,7,8,9,Divide,Square root,4,5,6,Multiply,Percent,"
                "1,2,3,Subtract,Reciprocal,0,Change sign,Decimal point,Add,Equals").split(",")
 
@@ -31,18 +33,25 @@ def act(node, action_name):
     time.sleep(0.3)  # Qt presses a button through an animated click, a tenth of a second later.
 
 
-def failures(frame):
+def controls(frame, separators):
+    """The frame's controls by role, the keys by name, and a press and a select that act on them."""
     by_role = lambda role: [child for child in frame if child.getRole() == role]
     keys = lambda: {key.name: key for key in by_role(pyatspi.ROLE_PUSH_BUTTON)}  # named by the mode
-    number_keys = list(keys())
 
     def press(*names):  # key names, or entries typed a character at a time
         for name in names:
-            for key in [name] if name in keys() else [SEPARATORS.get(c, c) for c in name]:
+            for key in [name] if name in keys() else [separators.get(c, c) for c in name]:
                 act(keys()[key], "Press")
 
     def select(mode):
         act(next(option for option in by_role(pyatspi.ROLE_PANEL)[0] if option.name == mode), "Toggle")
+
+    return by_role, keys, press, select
+
+
+def failures(frame):
+    by_role, keys, press, select = controls(frame, SEPARATORS)
+    number_keys = list(keys())
 
     display = by_role(pyatspi.ROLE_TEXT)[0]
     press("7", "Add", "8", "Equals")
@@ -63,14 +72,33 @@ def failures(frame):
     return [what for what, passed in checks.items() if not passed]
 
 
-program = subprocess.Popen(sys.argv[1:], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-try:
-    app = application(os.path.basename(sys.argv[1]))
-    print("atspi_check:", [f"{child.getRoleName()} {child.name!r}" for child in app])
-    found = failures(app[0])
-finally:
-    program.terminate()
-    program.wait(10)
+def german_failures(frame):
+    by_role, keys, press, select = controls(frame, GERMAN_SEPARATORS)
+    number_keys = list(keys())
+    display = by_role(pyatspi.ROLE_TEXT)[0]
+    select("Datum")
+    press("1/1/2000", "Differenz", "8/1/2000", "Gleich")
+    shown, facts = display.queryText().getText(0, -1), display.description
+    checks = {f"German keys named {number_keys[:3]}": number_keys[:3] == ["Rücktaste", "Eingabe löschen", "Alles löschen"],
+              f"a German difference shows {shown!r}": shown == "0 Jahre: 0 Monate: 7 Tage",
+              f"a German difference is described as {facts!r}": facts.endswith("\n7 Tage\n1 Woche\n5 Arbeitstage")}
+    return [what for what, passed in checks.items() if not passed]
+
+
+def run(check, **environment):
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **environment)
+    program = subprocess.Popen(sys.argv[1:], env=environment)
+    try:
+        app = application(os.path.basename(sys.argv[1]))
+        print("atspi_check:", [f"{child.getRoleName()} {child.name!r}" for child in app])
+        return check(app[0])
+    finally:
+        program.terminate()
+        program.wait(10)
+
+
+found = run(failures, LANGUAGE="", LC_ALL="C.UTF-8")
+found += run(german_failures, LANGUAGE="de", LC_ALL="de_DE.UTF-8")
 for failure in found:
     print("atspi_check:", failure, file=sys.stderr)
 sys.exit(1 if found else 0)

@@ -3,12 +3,14 @@
 // runs them all under valgrind.
 #include "contrast.h"
 #include "frm_zorvane.h"
-#include "help_texts.h"
 #include "key_map.h"
+#include "translations.h"
+#include "wording.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -17,10 +19,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
@@ -47,20 +51,25 @@ QAbstractButton* Find(const auto& buttons, const QString& caption) {
     return found != buttons.end() ? *found : nullptr;
 }
 
+constexpr std::array<std::string_view, 3> kModes{kNumberMode, kDateMode, kTimeMode};
+
 // Keys separated by blanks, clicked with the mouse: "[Date]" selects a mode, a word that is an
-// enabled button's caption clicks that button, any other word is clicked character by
+// enabled button's English caption clicks that button, any other word is clicked character by
 // character. False if some key has no enabled button.
 bool ClickKeys(frmZorvane& window, const QString& keys) {
     for (const QString& word : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (word.startsWith(QLatin1Char('['))) {
-            QAbstractButton* option = Find(window.Option1, word.mid(1, word.size() - 2));
-            if (option == nullptr) return false;
+            const auto mode = std::ranges::find(kModes, word.mid(1, word.size() - 2).toStdString());
+            if (mode == kModes.end()) return false;
+            QAbstractButton* option = window.Option1.at(std::size_t(mode - kModes.begin()));
             // On the indicator, which every style counts as part of the button.
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
             continue;
         }
-        const bool whole = Find(window.cmdCalc, word) != nullptr;
-        for (const QString& caption : whole ? QStringList{word} : word.split(QString(), Qt::SkipEmptyParts)) {
+        // In the language installed: "Dif" finds "Diff" in German.
+        const QString shown = KeyCaption(word.toStdString());
+        const bool whole = Find(window.cmdCalc, shown) != nullptr;
+        for (const QString& caption : whole ? QStringList{shown} : word.split(QString(), Qt::SkipEmptyParts)) {
             QAbstractButton* button = Find(window.cmdCalc, caption);
             if (button == nullptr) return false;
             QTest::mouseClick(button, Qt::LeftButton);
@@ -87,6 +96,52 @@ void TypeText(frmZorvane& window, const QString& text, bool keypad = false) {
     }
 }
 
+// Every text the window shows or tells assistive technology: captions, the frame's title, the
+// display, the help, tooltips, accessible names and descriptions.
+QStringList WindowTexts(const frmZorvane& window) {
+    QStringList texts;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (const auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
+        if (const auto* frame = qobject_cast<QGroupBox*>(widget)) texts << frame->title();
+        if (const auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
+        if (const auto* line = qobject_cast<QLineEdit*>(widget)) texts << line->text();
+        const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        texts << widget->toolTip() << accessible->text(QAccessible::Name) << accessible->text(QAccessible::Description);
+    }
+    return texts;
+}
+
+// Translated under the pseudo-translation, or not a message at all: digits and signs (the
+// multiplication key's "X" among them), and dates in the locale's long format.
+bool Bracketed(const QString& line) {
+    static const QRegularExpression kDigitsAndSigns(QStringLiteral("^[0-9 ./:+\\-=%X]*$"));
+    const QString text = line.trimmed();
+    return (text.startsWith('[') && text.endsWith(']')) || kDigitsAndSigns.match(text).hasMatch() ||
+           QLocale().toDate(text, QLocale::LongFormat).isValid();
+}
+
+// Installed while it lives.
+class Installed {
+public:
+    explicit Installed(QTranslator& translator) : translator_(translator) {
+        QCoreApplication::installTranslator(&translator_);
+    }
+    ~Installed() { QCoreApplication::removeTranslator(&translator_); }
+    Installed(const Installed&) = delete;
+    Installed& operator=(const Installed&) = delete;
+
+private:
+    QTranslator& translator_;
+};
+
+// The languages compiled into the program, "de" to "ru", and "en" for the English plural forms.
+QStringList ShippedLanguages() {
+    QStringList languages;
+    for (const QString& file : QDir(QString::fromLatin1(kTranslationsFolder)).entryList({QStringLiteral("*.qm")}))
+        languages << file.section('_', 1).section('.', 0, 0);
+    return languages;
+}
+
 const QString kNumberPad = QStringLiteral("Backspace CE C 7 8 9 / sqrt 4 5 6 X % 1 2 3 - 1/x 0 +/- . + =");
 const QString kDatePad = QStringLiteral("Backspace CE C 7 8 9 ~/ ~sqrt 4 5 6 Dif ~% 1 2 3 Sub ~1/x 0 +/- / Add =");
 
@@ -94,6 +149,9 @@ const QString kDatePad = QStringLiteral("Backspace CE C 7 8 9 ~/ ~sqrt 4 5 6 Dif
 
 class WindowTests : public QObject {
     Q_OBJECT
+
+    // English, as the program runs in a language it does not ship: the English plural forms only.
+    const Translations english_{QLocale::c()};
 
 private slots:
     void startUp() {
@@ -106,7 +164,12 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), window->cmdCalc[0]);
         QVERIFY(window->minimumSize() == QSize(504, 328) && window->maximumSize() == QSize(504, 328));
         QVERIFY(!window->windowFlags().testAnyFlags(Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint));
-        QVERIFY(!window->windowIcon().isNull());
+        QVERIFY(!window->windowIcon().isNull() && !window->Frame1->styleSheet().isEmpty());
+        // Indexes outside the arrays change nothing.
+        for (const int index : {-1, 23}) window->cmdCalc_Click(index);
+        for (const int index : {-1, 3}) window->Option1_Click(index);
+        QVERIFY(window->lblDisplay->text() == "0." && window->Option1[0]->isChecked() &&
+                window->Label1->text().isEmpty());
         const QRect screen = window->screen()->geometry(), outer = window->frameGeometry();
         QVERIFY(qAbs(2 * outer.left() + outer.width() - 2 * screen.left() - screen.width()) <= 1);
         QVERIFY(qAbs(2 * outer.top() + outer.height() - 2 * screen.top() - screen.height()) <= 1);
@@ -174,16 +237,25 @@ private slots:
     // Each help text shown whole with line breaks for its carriage returns, centred about 6247.5
     // twips below a top of 120; the worked examples in it give the results it states.
     void helpTexts() {
+        const std::tuple<const char*, QString> rows[] = {
+            {"Date",
+             QStringLiteral("Date Format dd/mm/yyyy\r\rDIF\r11/05/2000\rDif\r9/10/2011\r=\r11 Years: 4 Months: 28 "
+                            "Days\r\rSUB\r11/05/2000\rSub\r01/00/03\r=\r10/05/1997\r\rADD\r11/05/2000\rAdd\r01/"
+                            "00/03\r=\r12/05/2003")},
+            {"Time", QStringLiteral("Time Format hh:mm:ss\r\rDIF\r11:05:20\rDif\r19:10:23\r=\r8 Hours: 5 Minutes: 3 "
+                                    "Seconds\r\rSUB\r11:05:20\rSub\r01:00:03\r=\r10:05:17\r\rADD\r11:05:20\rAdd\r01:"
+                                    "00:03\r=\r12:05:23")}};
         const auto window = OpenWindow();
-        for (const char* mode : {"Date", "Time"}) {
+        for (const auto& [mode, text] : rows) {
             QVERIFY(ClickKeys(*window, QStringLiteral("[%1]").arg(mode)));
-            const QString text = QString::fromUtf8(HelpText(mode).data(), qsizetype(HelpText(mode).size()));
+            QCOMPARE(HelpText(mode), text);
             QCOMPARE(window->Label1->text(), QString(text).replace('\r', '\n'));
             const QRect box = window->Label1->geometry();
             QVERIFY(box.top() == 8 && box.bottom() < 328 && qAbs(box.left() + box.width() / 2.0 - 416.5) <= 1);
             QCOMPARE(window->Label1->alignment(), Qt::AlignHCenter | Qt::AlignTop);
             QVERIFY(box.height() >= 22 * QFontMetrics(window->Label1->font()).height());
         }
+        QCOMPARE(HelpText(kDateMode).size() + HelpText(kTimeMode).size(), 166 + 155);
         QVERIFY(ClickKeys(*window, QStringLiteral("[Number]")));
         QCOMPARE(window->Label1->geometry(), QRect(414, 8, 5, 13));
     }
@@ -352,6 +424,7 @@ private slots:
     void accessibility() {
         const std::tuple<const char*, const char*, int, const char*> rows[] = {
             {"C", "", 0, "Backspace|Deletes the last character of the entry"},
+            {"C", "[Time]", 3, "7|Types the digit 7"},
             {"C", "[Date]", 20, "Date separator|Types the slash between day, month and year"},
             {"C", "[Date]", 6, "Divide|Not available in this mode"},
             {"C", "", 24, "Date|Calculates with dates, typed dd/mm/yyyy"},
@@ -389,6 +462,84 @@ private slots:
             QVERIFY(control >= 0 || after.endsWith(QLatin1String("or the result")));
         }
         QLocale::setDefault(QLocale::c());
+    }
+
+    // Under a pseudo-translation that brackets every message, each text the window shows or tells
+    // in each mode, after a computation of each kind, is bracketed line by line, unless it is no
+    // message at all (the window's title is the program's name).
+    void everyTextTranslated() {
+        QTranslator pseudo;
+        QVERIFY(pseudo.load(QStringLiteral(MORVELIN_PSEUDO_QM)));
+        const Installed installed(pseudo);
+        const char* const rows[] = {"",
+                                    "2 + 3 =",
+                                    "1 / 0 =",
+                                    "[Date]",
+                                    "[Date] 11/05/2000 Dif 9/10/2011 =",
+                                    "[Date] 11/05/2000 Add 01/00/03 =",
+                                    "[Date] 11/05/2000 Sub",
+                                    "[Date] Dif",
+                                    "[Time] 11:05:20 Dif 19:10:23 =",
+                                    "[Time] 23:00:00 Add 02:00:00 =",
+                                    "[Time] 10:00:00 Sub 240:0:1 =",
+                                    "[Time] Dif",
+                                    "[Date] [Number]"};
+        for (const char* keys : rows) {
+            const auto window = OpenWindow();
+            QVERIFY2(ClickKeys(*window, QLatin1String(keys)), keys);
+            QCOMPARE(window->windowTitle(), QStringLiteral("Morvelin"));
+            for (const QString& text : WindowTexts(*window)) {
+                for (const QString& line : text.split('\n'))
+                    QVERIFY2(Bracketed(line), qPrintable(keys + (" | " + line)));
+            }
+        }
+    }
+
+    // In every language shipped, on the window's fonts: each caption fits its key, each mode its
+    // option button, the frame's title its frame, the help text its place right of the pad, and
+    // the widest differences and the error texts the display.
+    void translationsFit() {
+        const QStringList languages = ShippedLanguages();
+        QVERIFY(languages.size() >= 9);
+        for (const QString& language : languages) {
+            const Translations translations{QLocale(language)};
+            QCOMPARE(translations.Language(), language == QLatin1String("en") ? QString() : language);
+            const auto window = OpenWindow();
+            const auto fits = [&](const QWidget* widget, const QString& text, int room) {
+                const int width = QFontMetrics(widget->font()).horizontalAdvance(text);
+                if (width <= room) return true;
+                qWarning("%s: \"%s\" is %d px wide, room for %d", qPrintable(language), qPrintable(text), width, room);
+                return false;
+            };
+            for (const char* mode : {"[Number]", "[Date]", "[Time]"}) {
+                QVERIFY(ClickKeys(*window, QLatin1String(mode)));
+                for (const QPushButton* key : window->cmdCalc) QVERIFY(fits(key, key->text(), key->width() - 8));
+                for (const QRadioButton* option : window->Option1) {
+                    QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(language + option->text()));
+                }
+                // The title starts 8 px in, with 2 px of padding on either side.
+                QVERIFY(fits(window->Frame1, window->Frame1->title(), window->Frame1->width() - 20));
+                const QRect help = window->Label1->geometry();
+                QVERIFY2(help.left() > window->cmdCalc[22]->geometry().right() && help.right() < window->width() &&
+                             help.bottom() < window->height(),
+                         qPrintable(language));
+                QVERIFY(window->Label1->text().isEmpty() ||
+                        help.height() >= 22 * QFontMetrics(window->Label1->font()).height());
+            }
+            // Each plural form, with the widest counts.
+            const int room = window->lblDisplay->width() - 12;
+            for (const int large : {1, 2, 5, 22, 23, 9899}) {
+                for (const int middle : {1, 2, 5, 11, 22, 58}) {
+                    for (const int small : {1, 2, 5, 22, 28, 58}) {
+                        QVERIFY(fits(window->lblDisplay, DateDifferenceText(large, middle % 12, small % 31), room));
+                        QVERIFY(fits(window->lblDisplay, TimeDifferenceText(large % 24, middle, small) + ' ', room));
+                    }
+                }
+            }
+            for (const char* error : {"ERROR", "Error! Wrong Date format", "Error! Wrong Time format"}) {
+                QVERIFY(fits(window->lblDisplay, DisplayText({error}), room));
+            }
+        }
     }
 
     // Under each style with its own palette, and Fusion with a dark one, switched while the window

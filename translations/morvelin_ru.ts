@@ -1,0 +1,496 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>AccessibleKey</name>
+    <message>
+        <source>Types the digit %1</source>
+        <extracomment>A digit key&apos;s description for screen readers; %1 is the digit.</extracomment>
+        <translation>Вводит цифру %1</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Забой</translation>
+    </message>
+    <message>
+        <source>Deletes the last character of the entry</source>
+        <translation>Удаляет последний введённый символ</translation>
+    </message>
+    <message>
+        <source>Clear entry</source>
+        <translation>Очистить ввод</translation>
+    </message>
+    <message>
+        <source>Clears the entry and keeps the calculation</source>
+        <translation>Очищает ввод, сохраняя вычисление</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Очистить всё</translation>
+    </message>
+    <message>
+        <source>Clears the entry and the calculation</source>
+        <translation>Очищает ввод и вычисление</translation>
+    </message>
+    <message>
+        <source>Decimal point</source>
+        <translation>Десятичный разделитель</translation>
+    </message>
+    <message>
+        <source>Types the decimal point</source>
+        <translation>Вводит десятичный разделитель</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Сложить</translation>
+    </message>
+    <message>
+        <source>Adds the next number to this one</source>
+        <translation>Прибавляет к этому числу следующее</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Вычесть</translation>
+    </message>
+    <message>
+        <source>Subtracts the next number from this one</source>
+        <translation>Вычитает из этого числа следующее</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Умножить</translation>
+    </message>
+    <message>
+        <source>Multiplies this number by the next</source>
+        <translation>Умножает это число на следующее</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Разделить</translation>
+    </message>
+    <message>
+        <source>Divides this number by the next</source>
+        <translation>Делит это число на следующее</translation>
+    </message>
+    <message>
+        <source>Equals</source>
+        <translation>Равно</translation>
+    </message>
+    <message>
+        <source>Shows the result; pressed again, repeats the last operation</source>
+        <translation>Показывает результат; при повторном нажатии ещё раз выполняет последнюю операцию</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Процент</translation>
+    </message>
+    <message>
+        <source>Takes the entry as a percentage of the first number</source>
+        <translation>Считает введённое число процентом от первого числа</translation>
+    </message>
+    <message>
+        <source>Change sign</source>
+        <translation>Сменить знак</translation>
+    </message>
+    <message>
+        <source>Changes the sign of the entry</source>
+        <translation>Меняет знак введённого числа</translation>
+    </message>
+    <message>
+        <source>Reciprocal</source>
+        <translation>Обратное число</translation>
+    </message>
+    <message>
+        <source>Divides 1 by the entry</source>
+        <translation>Делит 1 на введённое число</translation>
+    </message>
+    <message>
+        <source>Square root</source>
+        <translation>Квадратный корень</translation>
+    </message>
+    <message>
+        <source>Takes the square root of the entry</source>
+        <translation>Извлекает квадратный корень из введённого числа</translation>
+    </message>
+    <message>
+        <source>Date separator</source>
+        <translation>Разделитель даты</translation>
+    </message>
+    <message>
+        <source>Types the slash between day, month and year</source>
+        <translation>Вводит косую черту между днём, месяцем и годом</translation>
+    </message>
+    <message>
+        <source>Add period</source>
+        <translation>Прибавить период</translation>
+    </message>
+    <message>
+        <source>Adds a period of days/months/years to this date</source>
+        <translation>Прибавляет к этой дате период (дни/месяцы/годы)</translation>
+    </message>
+    <message>
+        <source>Subtract period</source>
+        <translation>Вычесть период</translation>
+    </message>
+    <message>
+        <source>Subtracts a period of days/months/years from this date</source>
+        <translation>Вычитает из этой даты период (дни/месяцы/годы)</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Разница</translation>
+    </message>
+    <message>
+        <source>Gives years, months and days between this date and the next</source>
+        <translation>Показывает годы, месяцы и дни между этой датой и следующей</translation>
+    </message>
+    <message>
+        <source>Shows the resulting date or difference</source>
+        <translation>Показывает итоговую дату или разницу</translation>
+    </message>
+    <message>
+        <source>Has no effect on a date</source>
+        <translation>Не влияет на дату</translation>
+    </message>
+    <message>
+        <source>Time separator</source>
+        <translation>Разделитель времени</translation>
+    </message>
+    <message>
+        <source>Types the colon between hours, minutes and seconds</source>
+        <translation>Вводит двоеточие между часами, минутами и секундами</translation>
+    </message>
+    <message>
+        <source>Adds a period of hours:minutes:seconds to this time</source>
+        <translation>Прибавляет к этому времени период (часы:минуты:секунды)</translation>
+    </message>
+    <message>
+        <source>Subtracts a period of hours:minutes:seconds from this time</source>
+        <translation>Вычитает из этого времени период (часы:минуты:секунды)</translation>
+    </message>
+    <message>
+        <source>Gives hours, minutes and seconds between this time and the next</source>
+        <translation>Показывает часы, минуты и секунды между этим временем и следующим</translation>
+    </message>
+    <message>
+        <source>Shows the resulting time or difference</source>
+        <translation>Показывает итоговое время или разницу</translation>
+    </message>
+    <message>
+        <source>Has no effect on a time</source>
+        <translation>Не влияет на время</translation>
+    </message>
+    <message>
+        <source>Not available in this mode</source>
+        <translation>Недоступно в этом режиме</translation>
+    </message>
+</context>
+<context>
+    <name>AccessibleMode</name>
+    <message>
+        <source>Result</source>
+        <extracomment>The display&apos;s name for screen readers.</extracomment>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Calculates with numbers</source>
+        <translation>Вычисления с числами</translation>
+    </message>
+    <message>
+        <source>The number being typed, or the result</source>
+        <translation>Вводимое число или результат</translation>
+    </message>
+    <message>
+        <source>Calculates with dates, typed dd/mm/yyyy</source>
+        <extracomment>The format in the letters of the language; the user still types day/month/year.</extracomment>
+        <translation>Вычисления с датами, ввод в формате дд/мм/гггг</translation>
+    </message>
+    <message>
+        <source>The date or period being typed, or the result</source>
+        <translation>Вводимая дата или период либо результат</translation>
+    </message>
+    <message>
+        <source>Calculates with clock times, typed hh:mm:ss</source>
+        <translation>Вычисления со временем суток, ввод в формате чч:мм:сс</translation>
+    </message>
+    <message>
+        <source>The time or period being typed, or the result</source>
+        <translation>Вводимое время или период либо результат</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help.</source>
+        <translation>Показать эту справку.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Показать версию.</translation>
+    </message>
+    <message>
+        <source>A calculator for numbers, calendar dates and clock times.</source>
+        <translation>Калькулятор для чисел, календарных дат и времени суток.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s standard options apply as well, among them -platform NAME, -style STYLE
+and -qwindowtitle TITLE; see morvelin(1).</source>
+        <translation>Также действуют стандартные параметры Qt, в том числе -platform ИМЯ, -style СТИЛЬ
+и -qwindowtitle ЗАГОЛОВОК; см. morvelin(1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Неожиданный аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <extracomment>%1 is the program&apos;s name: &quot;Try &apos;morvelin --help&apos;.&quot;</extracomment>
+        <translation>Попробуйте «%1 --help».</translation>
+    </message>
+    <message>
+        <source>%1: no display: neither DISPLAY nor WAYLAND_DISPLAY is set. Run it in a graphical session, or with -platform offscreen to run it without a screen.</source>
+        <extracomment>%1 is the program&apos;s name; DISPLAY, WAYLAND_DISPLAY and -platform offscreen stay as they are.</extracomment>
+        <translation>%1: нет дисплея: не задана ни переменная DISPLAY, ни WAYLAND_DISPLAY. Запустите программу в графическом сеансе или с параметром -platform offscreen, чтобы работать без экрана.</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>ERROR</source>
+        <extracomment>The display after an arithmetic error, such as a division by zero. At most about 20 letters.</extracomment>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>Error! Wrong Date format</source>
+        <extracomment>The display after a date that is not one. At most about 28 letters.</extracomment>
+        <translation>Ошибка формата даты!</translation>
+    </message>
+    <message>
+        <source>Error! Wrong Time format</source>
+        <extracomment>The display after a time that is not one. At most about 28 letters.</extracomment>
+        <translation>Ошибка формата времени!</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3</source>
+        <extracomment>A difference on the display, &quot;11 Years: 4 Months: 28 Days&quot;: %1 to %3 are the three counts with their units, largest first.</extracomment>
+        <translation>%1: %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Years</source>
+        <extracomment>Part of a difference on the display, plain digits; English keeps &quot;1 Years&quot; (a fixed form).</extracomment>
+        <translation>
+            <numerusform>%n год</numerusform>
+            <numerusform>%n года</numerusform>
+            <numerusform>%n лет</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Months</source>
+        <translation>
+            <numerusform>%n месяц</numerusform>
+            <numerusform>%n месяца</numerusform>
+            <numerusform>%n месяцев</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Days</source>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Hours</source>
+        <translation>
+            <numerusform>%n час</numerusform>
+            <numerusform>%n часа</numerusform>
+            <numerusform>%n часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Minutes</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Seconds</source>
+        <translation>
+            <numerusform>%n секунда</numerusform>
+            <numerusform>%n секунды</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FactsText</name>
+    <message numerus="yes">
+        <source>%Ln week(s)</source>
+        <translation>
+            <numerusform>%Ln неделя</numerusform>
+            <numerusform>%Ln недели</numerusform>
+            <numerusform>%Ln недель</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>&quot;595 weeks and 3 days&quot;: %1 the weeks, %2 the days left over.</extracomment>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>Two long dates, as the locale writes them: &quot;Thursday, 11 May 2000 to Sunday, 9 October 2011&quot;.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s)</source>
+        <translation>
+            <numerusform>%Ln день</numerusform>
+            <numerusform>%Ln дня</numerusform>
+            <numerusform>%Ln дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln weekday(s)</source>
+        <extracomment>Mondays to Fridays.</extracomment>
+        <translation>
+            <numerusform>%Ln будний день</numerusform>
+            <numerusform>%Ln будних дня</numerusform>
+            <numerusform>%Ln будних дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <extracomment>%1 is a decimal number of hours, &quot;8.084 hours&quot;.</extracomment>
+        <translation>%1 ч</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln second(s)</source>
+        <translation>
+            <numerusform>%Ln секунда</numerusform>
+            <numerusform>%Ln секунды</numerusform>
+            <numerusform>%Ln секунд</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>next day</source>
+        <extracomment>A clock time moved past midnight into the next day.</extracomment>
+        <translation>следующий день</translation>
+    </message>
+    <message>
+        <source>previous day</source>
+        <translation>предыдущий день</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) later</source>
+        <translation>
+            <numerusform>на %Ln день позже</numerusform>
+            <numerusform>на %Ln дня позже</numerusform>
+            <numerusform>на %Ln дней позже</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) earlier</source>
+        <translation>
+            <numerusform>на %Ln день раньше</numerusform>
+            <numerusform>на %Ln дня раньше</numerusform>
+            <numerusform>на %Ln дней раньше</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Date Format dd/mm/yyyy</source>
+        <extracomment>The first line of the Date help: the entry format, in the letters of the language.</extracomment>
+        <translation>Формат даты дд/мм/гггг</translation>
+    </message>
+    <message>
+        <source>DIF</source>
+        <extracomment>A heading: the key caption &quot;Dif&quot; in upper case.</extracomment>
+        <translation>РАЗН.</translation>
+    </message>
+    <message>
+        <source>SUB</source>
+        <extracomment>A heading: the key caption &quot;Sub&quot; in upper case.</extracomment>
+        <translation>МИНУС</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <extracomment>A heading: the key caption &quot;Add&quot; in upper case.</extracomment>
+        <translation>ПЛЮС</translation>
+    </message>
+    <message>
+        <source>Time Format hh:mm:ss</source>
+        <extracomment>The first line of the Time help: the entry format, in the letters of the language.</extracomment>
+        <translation>Формат времени чч:мм:сс</translation>
+    </message>
+</context>
+<context>
+    <name>Key</name>
+    <message>
+        <source>Backspace</source>
+        <extracomment>Key: deletes the last character typed (the wide key at the top left).</extracomment>
+        <translation>Забой</translation>
+    </message>
+    <message>
+        <source>CE</source>
+        <extracomment>Key: Clear Entry, clears what is being typed. Most calculators keep &quot;CE&quot;.</extracomment>
+        <translation>CE</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <extracomment>Key: Clear, clears the whole calculation. Most calculators keep &quot;C&quot;.</extracomment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>sqrt</source>
+        <extracomment>Key: square root, on a key 61 pixels wide.</extracomment>
+        <translation>sqrt</translation>
+    </message>
+    <message>
+        <source>1/x</source>
+        <extracomment>Key: reciprocal, 1 divided by the entry.</extracomment>
+        <translation>1/x</translation>
+    </message>
+    <message>
+        <source>Dif</source>
+        <extracomment>Key in Date and Time mode: the difference of two dates or times. At most 4 or 5 letters.</extracomment>
+        <translation>Разн.</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <extracomment>Key in Date and Time mode: subtract a period from a date or time (not the number operator). At most 4 or 5 letters.</extracomment>
+        <translation>Минус</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <extracomment>Key in Date and Time mode: add a period to a date or time. At most 4 or 5 letters.</extracomment>
+        <translation>Плюс</translation>
+    </message>
+</context>
+<context>
+    <name>frmZorvane</name>
+    <message>
+        <source>Number</source>
+        <extracomment>A mode button, about 75 pixels wide.</extracomment>
+        <translation>Число</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Modul</source>
+        <extracomment>The caption of the frame round the three mode buttons (&quot;Mode&quot;).</extracomment>
+        <translation>Режим</translation>
+    </message>
+</context>
+</TS>
