@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QStringList>
 
+#include <array>
+
 namespace {
 
 // "1 week", "2,977 weekdays".
@@ -15,6 +17,20 @@ QString LongDate(std::chrono::year_month_day date, const QLocale& locale) {
     const QDate shown(int{date.year()}, static_cast<int>(unsigned{date.month()}),
                       static_cast<int>(unsigned{date.day()}));
     return locale.toString(shown, QLocale::LongFormat);
+}
+
+// "2 hours, 0 minutes and 30 seconds", or "10 years" for a text without a separator.
+QString PeriodText(const PeriodFacts& period, const QLocale& locale) {
+    const bool date = period.Kind == PeriodFacts::Units::DaysMonthsYears;
+    const std::array<const char*, 3> units =
+        date ? std::array{"day", "month", "year"} : std::array{"hour", "minute", "second"};
+    const auto count = [&](std::size_t i) { return Count(period.Counts[i], units[i], locale); };
+    if (!period.Separated) return count(2);
+    return QStringLiteral("%1, %2 and %3").arg(count(0), count(1), count(2));
+}
+
+QString AppliedText(const PeriodFacts& period, bool subtracted, const QLocale& locale) {
+    return (subtracted ? QStringLiteral("%1 subtracted") : QStringLiteral("%1 added")).arg(PeriodText(period, locale));
 }
 
 struct Wording {
@@ -39,13 +55,21 @@ struct Wording {
             .arg(Locale.toString(hours, 'f', 3), Count(facts.TotalSeconds, "second", Locale));
     }
 
+    QString operator()(const MovedDateFacts& facts) const {
+        return LongDate(facts.Reached, Locale) + QLatin1Char('\n') + AppliedText(facts.Period, facts.Subtracted, Locale);
+    }
+
     QString operator()(const MovedTimeFacts& facts) const {
-        if (facts.DaysMoved == 1) return QStringLiteral("next day");
-        if (facts.DaysMoved == -1) return QStringLiteral("previous day");
+        const QString applied = AppliedText(facts.Period, facts.Subtracted, Locale);
+        if (facts.DaysMoved == 0) return applied;
+        if (facts.DaysMoved == 1) return applied + QStringLiteral("\nnext day");
+        if (facts.DaysMoved == -1) return applied + QStringLiteral("\nprevious day");
         // Periods of more than a day wrap more than once.
-        return Count(std::abs(facts.DaysMoved), "day", Locale) +
+        return applied + QLatin1Char('\n') + Count(std::abs(facts.DaysMoved), "day", Locale) +
                (facts.DaysMoved > 0 ? QStringLiteral(" later") : QStringLiteral(" earlier"));
     }
+
+    QString operator()(const PeriodFacts& facts) const { return PeriodText(facts, Locale); }
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "key_map.h"
 #include "layout.h"
 #include "pad_key.h"
+#include "paste_reader.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -199,7 +200,10 @@ void frmZorvane::DescribeDisplay() {
     }
 }
 
-void frmZorvane::CopyDisplay() { QGuiApplication::clipboard()->setText(lblDisplay->text().trimmed()); }
+void frmZorvane::CopyDisplay() {
+    lastCopied_ = lblDisplay->text().trimmed();
+    QGuiApplication::clipboard()->setText(lastCopied_);
+}
 
 void frmZorvane::PasteIntoPad() {
     const QString text = QGuiApplication::clipboard()->text();
@@ -210,7 +214,10 @@ void frmZorvane::PasteIntoPad() {
     // The engine takes every key, the display is written once with the last result.
     std::optional<PressResult> last;
     bool beep = false;
-    const auto keys = PastedKeys(text, engine_.CalcMode, NotationOf(QLocale()));
+    // The display's own text, copied here, is in the display's notation whatever the locale's:
+    // "1.234" is then one point two three four.
+    const bool ownCopy = !lastCopied_.isEmpty() && text.trimmed() == lastCopied_;
+    const auto keys = PastedKeys(text.trimmed(), engine_.CalcMode, ownCopy ? NotationOf(QLocale::c()) : NotationOf(QLocale()));
     if (!keys) {
         QApplication::beep();
         return;

@@ -6,6 +6,8 @@
 
 #include "calc_engine.h"
 
+#include <QString>
+
 #include <array>
 #include <string_view>
 
@@ -15,7 +17,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QString;
 
 // The one window: a display, the mode selector, the 23-button pad and the help label. It owns
 // the engine and keeps no calculator state of its own: the buttons mirror the engine's captions
@@ -63,5 +64,6 @@ private:
     void AddLetterShortcuts();
 
     CalcEngine engine_;
+    QString lastCopied_;  // what Ctrl+C last put on the clipboard
     QButtonGroup* optionGroup_ = nullptr;
 };
