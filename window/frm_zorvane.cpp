@@ -217,13 +217,13 @@ void frmZorvane::PasteIntoPad() {
     // The display's own text, copied here, is in the display's notation whatever the locale's:
     // "1.234" is then one point two three four.
     const bool ownCopy = !lastCopied_.isEmpty() && text.trimmed() == lastCopied_;
-    const auto keys = PastedKeys(text.trimmed(), engine_.CalcMode, ownCopy ? NotationOf(QLocale::c()) : NotationOf(QLocale()));
+    const auto keys = PastedKeys(text, engine_.CalcMode, NotationOf(ownCopy ? QLocale::c() : QLocale()));
     if (!keys) {
         QApplication::beep();
         return;
     }
+    // The reader names no key the mode disables.
     for (const ButtonIndex index : *keys) {
-        if (!engine_.Enabled(index)) continue;
         last = engine_.Press(index);
         beep = beep || last->Beep;
     }

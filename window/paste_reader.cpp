@@ -514,7 +514,7 @@ private:
 
 std::optional<std::vector<ButtonIndex>> PastedKeys(QStringView text, std::string_view mode,
                                                    const Notation& notation) {
-    auto tokens = Lexer(text, mode, notation).Tokens();
+    auto tokens = Lexer(text.trimmed(), mode, notation).Tokens();
     if (!tokens) return std::nullopt;
     return PasteReader(std::move(*tokens), mode, notation).Keys();
 }

@@ -18,6 +18,6 @@
 // number dropped. Dates with "/", ".", "-" or a month name are typed day first, an ISO date-time
 // gives its date in Date mode and its time in Time mode; 12-hour and French "22h30" times are
 // typed on the 24-hour clock. Keys stand alone: operators, "%", "=", the letter shortcuts, and a
-// line break inside the text presses "=".
+// line break inside the text presses "="; blanks and line breaks around the text are dropped.
 std::optional<std::vector<ButtonIndex>> PastedKeys(QStringView text, std::string_view mode,
                                                    const Notation& notation);
