@@ -48,5 +48,5 @@ struct MovedTimeFacts {
 
 // Nothing to tell; a date on show (an entry that reads as a date); a difference of dates or of
 // times; a moved date or time; a period being typed after Add or Sub.
-using DisplayFacts = std::variant<std::monostate, std::chrono::year_month_day, DateDifferenceFacts,
-                                  TimeDifferenceFacts, MovedDateFacts, MovedTimeFacts, PeriodFacts>;
+using DisplayFacts = std::variant<std::monostate, std::chrono::year_month_day, DateDifferenceFacts, TimeDifferenceFacts,
+                                  MovedDateFacts, MovedTimeFacts, PeriodFacts>;

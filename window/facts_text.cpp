@@ -56,7 +56,8 @@ struct Wording {
     }
 
     QString operator()(const MovedDateFacts& facts) const {
-        return LongDate(facts.Reached, Locale) + QLatin1Char('\n') + AppliedText(facts.Period, facts.Subtracted, Locale);
+        return LongDate(facts.Reached, Locale) + QLatin1Char('\n') +
+               AppliedText(facts.Period, facts.Subtracted, Locale);
     }
 
     QString operator()(const MovedTimeFacts& facts) const {

@@ -139,9 +139,9 @@ Notation NotationOf(const QLocale& locale) {
         AddName(notation.AmTexts, source.amText());
         AddName(notation.PmTexts, source.pmText());
     }
-    notation.CurrencySymbols = QStringList{QStringLiteral("$"), QStringLiteral("\u20ac"), QStringLiteral("\u00a3"),
-                                           QStringLiteral("\u00a5"), QStringLiteral("CHF"), QStringLiteral("EUR"),
-                                           QStringLiteral("USD"), QStringLiteral("GBP")};
+    notation.CurrencySymbols =
+        QStringList{QStringLiteral("$"),   QStringLiteral("\u20ac"), QStringLiteral("\u00a3"), QStringLiteral("\u00a5"),
+                    QStringLiteral("CHF"), QStringLiteral("EUR"),    QStringLiteral("USD"),    QStringLiteral("GBP")};
     for (const auto format : {QLocale::CurrencySymbol, QLocale::CurrencyIsoCode}) {
         const QString own = locale.currencySymbol(format).remove(QChar(u'\u200f'));
         if (!own.isEmpty() && !notation.CurrencySymbols.contains(own)) notation.CurrencySymbols << own;
@@ -175,4 +175,3 @@ std::optional<Shortcut> KeyPressShortcut(char16_t typed, std::string_view mode, 
         kCharacterRows, [&](const CharacterRow& r) { return r.Typed == typed && InMode(r.Mode, mode); });
     return row != kCharacterRows.end() ? std::optional{Shortcut{row->Index}} : std::nullopt;
 }
-

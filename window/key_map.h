@@ -16,8 +16,8 @@
 struct Notation {
     char16_t DecimalPoint = u'.';
     char16_t GroupSeparator = u',';  // '\0' for no grouping
-    bool IndianGrouping = false;      // 12,34,567: groups of two before the last three
-    bool MonthFirst = false;          // short dates written month first (5/13/2000)
+    bool IndianGrouping = false;     // 12,34,567: groups of two before the last three
+    bool MonthFirst = false;         // short dates written month first (5/13/2000)
     // Lower case, without a trailing ".": the locale's and English, long and short forms.
     std::array<QStringList, 12> MonthNames;
     std::array<QStringList, 7> WeekdayNames;  // Monday first
@@ -46,4 +46,3 @@ std::optional<Shortcut> KeyPressShortcut(char16_t typed, std::string_view mode, 
 
 // The button of a digit 0..9.
 ButtonIndex DigitIndex(int digit);
-

@@ -34,7 +34,7 @@ bool IsWordCharacter(QChar c) { return c.isLetter() || c.isMark() || c == u'\u20
 struct Token {
     enum class Kind { Number, Word, Symbol, Currency, LineBreak };
     Kind Is = Kind::Symbol;
-    QString Text;  // a number's digits in ASCII; a word, symbol or currency as pasted
+    QString Text;         // a number's digits in ASCII; a word, symbol or currency as pasted
     bool Spaced = false;  // a blank before it
     // Number mode: the digit groups of a number and the single marks between them, "1.234,5" the
     // groups 1, 234, 5 with the marks ".,"; its exponent, capped one past the largest.
@@ -70,8 +70,8 @@ private:
 
     bool SkipBlanks() {
         const qsizetype start = at_;
-        while (at_ < text_.size() && ((At(at_).isSpace() && At(at_) != u'\r' && At(at_) != u'\n') ||
-                                      In(kDirectionMarks, At(at_)))) {
+        while (at_ < text_.size() &&
+               ((At(at_).isSpace() && At(at_) != u'\r' && At(at_) != u'\n') || In(kDirectionMarks, At(at_)))) {
             ++at_;
         }
         return at_ > start;
@@ -411,13 +411,19 @@ private:
 
     // "12-05-2003": day first, like the pad.
     bool ReadDashDate() {
-        if (!IsNumber(Peek(), 1, 2) || !IsSymbol(Peek(1), u"-") || !IsNumber(Peek(2), 1, 2) ||
-            !IsSymbol(Peek(3), u"-") || !IsNumber(Peek(4), 3, 4) || !AllJoined(1, 4)) {
-            return false;
-        }
+        if (!DashedAhead(false)) return false;
         at_ += 5;
         TypeFields({tokens_[at_ - 5].Text, tokens_[at_ - 3].Text, tokens_[at_ - 1].Text});
         return true;
+    }
+
+    // Three numbers joined by "-": a day or month of one or two digits on either side of the
+    // middle one, the year of three or four digits last, or of four first.
+    bool DashedAhead(bool yearFirst) const {
+        const auto year = [&](std::size_t ahead) { return IsNumber(Peek(ahead), yearFirst ? 4 : 3, 4); };
+        const auto dayOrMonth = [&](std::size_t ahead) { return IsNumber(Peek(ahead), 1, 2); };
+        const bool ends = yearFirst ? year(0) && dayOrMonth(4) : dayOrMonth(0) && year(4);
+        return ends && dayOrMonth(2) && IsSymbol(Peek(1), u"-") && IsSymbol(Peek(3), u"-") && AllJoined(1, 4);
     }
 
     bool AllJoined(std::size_t from, std::size_t to) const {
@@ -428,33 +434,33 @@ private:
     }
 
     // "2003-05-12", "2003-05-12T10:00:00", "2003-05-12 10:00": its date in Date mode, its time in
-    // Time mode. A zone or offset the pad cannot hold refuses it, and so does a fraction of a second.
+    // Time mode.
     bool ReadIsoDate() {
-        if (!IsNumber(Peek(), 4, 4) || !IsSymbol(Peek(1), u"-") || !IsNumber(Peek(2), 1, 2) ||
-            !IsSymbol(Peek(3), u"-") || !IsNumber(Peek(4), 1, 2) || !AllJoined(1, 4)) {
-            return false;
-        }
+        if (!DashedAhead(true)) return false;
         const QStringList date{Peek(4)->Text, Peek(2)->Text, Peek()->Text};
         at_ += 5;
-        const bool timeFollows = (IsWord(Peek(), {QStringLiteral("t")}) && Joined(Peek()) && IsNumber(Peek(1)) &&
-                                  Joined(Peek(1))) ||
-                                 (IsNumber(Peek()) && IsSymbol(Peek(1), u":"));
-        if (!timeFollows) {
-            if (mode_ == kTimeMode) refused_ = true;
-            TypeFields(date);
-            return true;
-        }
-        at_ += Peek()->Is == Kind::Word;
-        QStringList time{Peek()->Text};
-        for (++at_; IsSymbol(Peek(), u":.") && Joined(Peek()) && IsNumber(Peek(1)) && Joined(Peek(1)); at_ += 2) {
+        const QStringList time = TakeIsoTime();
+        if (mode_ == kTimeMode && time.isEmpty()) refused_ = true;
+        TypeFields(mode_ == kDateMode ? date : time);
+        return true;
+    }
+
+    // The time after an ISO date, empty for none. A fraction of a second, and a zone or offset,
+    // the pad cannot hold: they refuse the paste.
+    QStringList TakeIsoTime() {
+        const bool afterT =
+            IsWord(Peek(), {QStringLiteral("t")}) && Joined(Peek()) && IsNumber(Peek(1)) && Joined(Peek(1));
+        if (!afterT && !(IsNumber(Peek()) && IsSymbol(Peek(1), u":"))) return {};
+        at_ += afterT ? 1 : 0;
+        QStringList time{tokens_[at_++].Text};
+        for (; IsSymbol(Peek(), u":.") && Joined(Peek()) && IsNumber(Peek(1)) && Joined(Peek(1)); at_ += 2) {
             if (Peek()->Text == u"." || time.size() == 3) refused_ = true;
             time << Peek(1)->Text;
         }
         const bool zone = Joined(Peek()) && (IsWord(Peek(), {QStringLiteral("z")}) ||
                                              (IsSymbol(Peek(), u"+-\u2212") && IsNumber(Peek(1))));
         if (zone) refused_ = true;
-        TypeFields(mode_ == kDateMode ? date : time);
-        return true;
+        return time;
     }
 
     // "12 May 2003", "May 12, 2003", "Monday, 12 May 2003", "12. Mai 2003", "lundi 12 mai 2003":
@@ -512,8 +518,7 @@ private:
 
 }  // namespace
 
-std::optional<std::vector<ButtonIndex>> PastedKeys(QStringView text, std::string_view mode,
-                                                   const Notation& notation) {
+std::optional<std::vector<ButtonIndex>> PastedKeys(QStringView text, std::string_view mode, const Notation& notation) {
     auto tokens = Lexer(text.trimmed(), mode, notation).Tokens();
     if (!tokens) return std::nullopt;
     return PasteReader(std::move(*tokens), mode, notation).Keys();

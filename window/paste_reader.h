@@ -19,5 +19,4 @@
 // gives its date in Date mode and its time in Time mode; 12-hour and French "22h30" times are
 // typed on the 24-hour clock. Keys stand alone: operators, "%", "=", the letter shortcuts, and a
 // line break inside the text presses "="; blanks and line breaks around the text are dropped.
-std::optional<std::vector<ButtonIndex>> PastedKeys(QStringView text, std::string_view mode,
-                                                   const Notation& notation);
+std::optional<std::vector<ButtonIndex>> PastedKeys(QStringView text, std::string_view mode, const Notation& notation);

@@ -24,7 +24,8 @@ std::string WeekdayOf(std::chrono::year_month_day date) {
 std::string PeriodMarker(const PeriodFacts& p, bool subtracted = false) {
     const std::string separator = p.Kind == PeriodFacts::Units::DaysMonthsYears ? "/" : ":";
     std::string counts = std::to_string(p.Counts[2]);
-    if (p.Separated) counts = std::to_string(p.Counts[0]) + separator + std::to_string(p.Counts[1]) + separator + counts;
+    if (p.Separated)
+        counts = std::to_string(p.Counts[0]) + separator + std::to_string(p.Counts[1]) + separator + counts;
     return (subtracted ? " ~-" : " ~") + counts;
 }
 
@@ -40,7 +41,8 @@ struct FactsWriter {
         return (*this)(f.Reached) + PeriodMarker(f.Period, f.Subtracted);
     }
     std::string operator()(const MovedTimeFacts& f) const {
-        const std::string days = f.DaysMoved == 0 ? "" : (f.DaysMoved > 0 ? " +" : " ") + std::to_string(f.DaysMoved) + "d";
+        const std::string days =
+            f.DaysMoved == 0 ? "" : (f.DaysMoved > 0 ? " +" : " ") + std::to_string(f.DaysMoved) + "d";
         return days + PeriodMarker(f.Period, f.Subtracted);
     }
     std::string operator()(const PeriodFacts& f) const { return PeriodMarker(f); }
