@@ -33,6 +33,13 @@ QString AppliedText(const PeriodFacts& period, bool subtracted, const QLocale& l
     return (subtracted ? QStringLiteral("%1 subtracted") : QStringLiteral("%1 added")).arg(PeriodText(period, locale));
 }
 
+QString DaysCrossed(std::int64_t days, const QLocale& locale) {
+    if (days == 1) return QStringLiteral("next day");
+    if (days == -1) return QStringLiteral("previous day");
+    // Periods of more than a day wrap more than once.
+    return Count(std::abs(days), "day", locale) + (days > 0 ? QStringLiteral(" later") : QStringLiteral(" earlier"));
+}
+
 struct Wording {
     const QLocale& Locale;
 
@@ -61,13 +68,9 @@ struct Wording {
     }
 
     QString operator()(const MovedTimeFacts& facts) const {
-        const QString applied = AppliedText(facts.Period, facts.Subtracted, Locale);
-        if (facts.DaysMoved == 0) return applied;
-        if (facts.DaysMoved == 1) return applied + QStringLiteral("\nnext day");
-        if (facts.DaysMoved == -1) return applied + QStringLiteral("\nprevious day");
-        // Periods of more than a day wrap more than once.
-        return applied + QLatin1Char('\n') + Count(std::abs(facts.DaysMoved), "day", Locale) +
-               (facts.DaysMoved > 0 ? QStringLiteral(" later") : QStringLiteral(" earlier"));
+        QStringList lines{AppliedText(facts.Period, facts.Subtracted, Locale)};
+        if (facts.DaysMoved != 0) lines << DaysCrossed(facts.DaysMoved, Locale);
+        return lines.join(QLatin1Char('\n'));
     }
 
     QString operator()(const PeriodFacts& facts) const { return PeriodText(facts, Locale); }
