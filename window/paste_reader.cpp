@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -283,7 +284,8 @@ private:
     // right after another would run its digits into the other's.
     void Type(const QString& plain) {
         if (afterValue_) refused_ = true;
-        for (const QChar c : plain) keys_.push_back(c == u'.' ? kPoint : DigitIndex(c.digitValue()));
+        std::ranges::transform(plain, std::back_inserter(keys_),
+                               [](QChar c) { return c == u'.' ? kPoint : DigitIndex(c.digitValue()); });
         afterValue_ = true;
     }
     void TypeFields(const QStringList& fields) { Type(fields.join(u'.')); }
