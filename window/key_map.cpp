@@ -95,11 +95,6 @@ QString Folded(QString name) {
     return name;
 }
 
-void AddName(QStringList& names, const QString& name) {
-    const QString folded = Folded(name);
-    if (!folded.isEmpty() && !names.contains(folded)) names << folded;
-}
-
 // "12,34,567" where the locale groups the Indian way.
 bool GroupsIndian(const QLocale& locale) {
     const QString group = locale.groupSeparator();
@@ -128,16 +123,16 @@ Notation NotationOf(const QLocale& locale) {
     for (const QLocale& source : {locale, QLocale(QLocale::English)}) {
         for (const QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
             for (int month = 1; month <= 12; ++month) {
-                AddName(notation.MonthNames.at(std::size_t(month - 1)), source.monthName(month, format));
-                AddName(notation.MonthNames.at(std::size_t(month - 1)), source.standaloneMonthName(month, format));
+                notation.MonthNames.at(std::size_t(month - 1))
+                    << Folded(source.monthName(month, format)) << Folded(source.standaloneMonthName(month, format));
             }
             for (int day = 1; day <= 7; ++day) {
-                AddName(notation.WeekdayNames.at(std::size_t(day - 1)), source.dayName(day, format));
-                AddName(notation.WeekdayNames.at(std::size_t(day - 1)), source.standaloneDayName(day, format));
+                notation.WeekdayNames.at(std::size_t(day - 1))
+                    << Folded(source.dayName(day, format)) << Folded(source.standaloneDayName(day, format));
             }
         }
-        AddName(notation.AmTexts, source.amText());
-        AddName(notation.PmTexts, source.pmText());
+        notation.AmTexts << Folded(source.amText());
+        notation.PmTexts << Folded(source.pmText());
     }
     notation.CurrencySymbols =
         QStringList{QStringLiteral("$"),   QStringLiteral("\u20ac"), QStringLiteral("\u00a3"), QStringLiteral("\u00a5"),

@@ -226,8 +226,6 @@ std::optional<QString> PlainNumber(const Token& number, const Notation& notation
     return WrittenOut(plain, *number.Exponent);
 }
 
-QString Folded(const QString& word) { return word.toLower(); }
-
 QString TwoDigits(int number) { return QString::number(number).rightJustified(2, u'0'); }
 
 // The position of the word in the lists of names, or -1.
@@ -235,7 +233,7 @@ template <std::size_t N>
 int NameIndex(const std::array<QStringList, N>& names, const Token* word) {
     if (word == nullptr || word->Is != Kind::Word) return -1;
     for (std::size_t i = 0; i < N; ++i) {
-        if (names[i].contains(Folded(word->Text))) return int(i);
+        if (names[i].contains(word->Text.toLower())) return int(i);
     }
     return -1;
 }
@@ -272,7 +270,7 @@ private:
     // Written straight after the token before it.
     static bool Joined(const Token* t) { return t != nullptr && !t->Spaced; }
     static bool IsWord(const Token* t, const QStringList& words) {
-        return t != nullptr && t->Is == Kind::Word && words.contains(Folded(t->Text));
+        return t != nullptr && t->Is == Kind::Word && words.contains(t->Text.toLower());
     }
 
     void Press(ButtonIndex index) {
