@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr ButtonIndex kChangeSign = 19;
-// The decimal point, or the date or time separator, by mode.
-constexpr ButtonIndex kPoint = 20;
-constexpr ButtonIndex kEquals = 22;
 
 struct KeyCodeRow {
     int Key;

@@ -12,6 +12,11 @@
 // The pad button a key names, decided from what Qt reports so it holds on any keyboard layout.
 // `key` is a Qt::Key value, `typed` the character the key produced (0 for none).
 
+inline constexpr ButtonIndex kChangeSign = 19;
+// The decimal point, or the date or time separator, by mode.
+inline constexpr ButtonIndex kPoint = 20;
+inline constexpr ButtonIndex kEquals = 22;
+
 // How the user's locale writes numbers, dates and times, as far as typing and pasting need it.
 struct Notation {
     char16_t DecimalPoint = u'.';

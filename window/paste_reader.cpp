@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr ButtonIndex kChangeSign = 19;
-// The decimal point, or the date or time separator, by mode.
-constexpr ButtonIndex kPoint = 20;
-constexpr ButtonIndex kEquals = 22;
 // The pad has no exponent key, so an "E" form is typed written out; this bounds its length.
 constexpr int kLargestExponent = 400;
 
