@@ -305,13 +305,14 @@ private slots:
             // Dates with month names, typed day first; a weekday must fit.
             {"*", kDateMode, "12 May 2003|May 12, 2003|Monday, 12 May 2003", "12/05/2003"},
             {"*", kDateMode, "Fri 12 Sep. 2003", "12/09/2003"},
-            {"*", kDateMode, "Tuesday, 12 May 2003|Monday, 31 Feb 2003|Monday|12 May", "refused"},
+            {"*", kDateMode, "Tuesday, 12 May 2003|Monday, 31 Feb 2003|Monday|12 May|May 123, 2003", "refused"},
             {"de_DE", kDateMode, "12. Mai 2003|Montag, 12. Mai 2003", "12/05/2003"},
             {"fr_FR", kDateMode, "lundi 12 mai 2003|12 févr. 2003|mardi 12 mai 2003", "12/05/2003|12/02/2003|refused"},
             {"C", kDateMode, "12 mai 2003", "refused"},
             {"hi_IN", kDateMode, "12 \u092e\u0908 2003", "12/05/2003"},
             // Dash and ISO dates; a zone or offset refuses.
-            {"*", kDateMode, "12-05-2003|2003-05-12|2003-05-12T10:00:00", "12/05/2003"},
+            {"*", kDateMode, "12-05-2003|2003-05-12|2003-05-12T10:00:00|12 - 05-2003",
+             "12/05/2003|12/05/2003|12/05/2003|12Sub05Sub2003"},
             {"*", kTimeMode, "2003-05-12T10:00:00|2003-05-12 10:00|10:00:00+02:00", "10:00:00|10:00|10:00:00Add02:00"},
             {"*", kDateMode, "2003-05-12T10:00:00Z", "refused"},
             {"*", kTimeMode, "2003-05-12T10:00:00+02:00|2003-05-12|2003-05-12T10:00:00.5", "refused"},
