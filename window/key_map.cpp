@@ -10,7 +10,6 @@
 
 namespace {
 
-
 struct KeyCodeRow {
     int Key;
     std::string_view Mode;  // empty: every mode
