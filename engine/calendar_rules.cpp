@@ -62,8 +62,9 @@ PeriodFacts PeriodOf(const CalendarMode& mode, std::string_view text) {
 
 std::optional<DateTime> Move(const CalendarMode& mode, DateTime from, const PeriodFacts& period, int sign) {
     std::optional<DateTime> moved = from;
-    for (std::size_t i = 0; i < period.Counts.size() && moved; ++i)
+    for (std::size_t i = 0; i < period.Counts.size() && moved; ++i) {
         moved = mode.Steps[i](*moved, sign * period.Counts[i]);
+    }
     return moved;
 }
 
