@@ -168,8 +168,9 @@ std::optional<std::size_t> DecimalMark(const Token& number, const Notation& nota
     if (lastDot != kNone) {
         if (count(u'.') > 1) return notation.GroupSeparator == u'.' ? std::optional{kNone} : std::nullopt;
         // Where "." groups, "1.234" is a thousand and more to a spreadsheet and 1.234 to the
-        // display; "0.125" and "1.2345" can only be decimals.
-        const bool couldGroup = marks.size() == 1 && number.Groups[1].size() == 3 && number.Groups[0] != u"0";
+        // display; "0.125", "1234.567" and "1.2345" can only be decimals.
+        const bool couldGroup = marks.size() == 1 && number.Groups[1].size() == 3 && number.Groups[0].size() <= 3 &&
+                                number.Groups[0] != u"0";
         return couldGroup && notation.GroupSeparator == u'.' ? std::nullopt : std::optional{lastDot};
     }
     if (lastComma != kNone && notation.DecimalPoint == u',') {

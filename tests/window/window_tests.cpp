@@ -327,7 +327,7 @@ private slots:
             {"*", kNumberMode, "1,5\u00d710^\u221207", "refused"},
             {"en_US", kNumberMode, "1,5E-07|1,234E2", "refused"},
             // Where "." groups, "1.234" could be either.
-            {"de_DE", kNumberMode, "1.234|1.2345|12.345.678", "refused|1.2345|12345678"},
+            {"de_DE", kNumberMode, "1.234|1.2345|12.345.678|1234.567", "refused|1.2345|12345678|1234.567"},
             {"en_US", kNumberMode, "1.234", "1.234"},
             // Indian grouping, and digits of other scripts.
             {"en_IN", kNumberMode, "12,34,567.5|1,234,567|12,34,56,7|123,45,678", "1234567.5|1234567|refused|refused"},
