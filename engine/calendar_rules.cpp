@@ -14,6 +14,7 @@ struct CalendarMode {
 
     std::string_view FormatError;
     std::string_view Separator;
+    PeriodFacts::Units PeriodUnits;
     std::array<Step, 3> Steps;  // applied in this order to the three counts of a period
     bool WrapsAtMidnight;       // a moved clock time stays a time of day
     std::string (*Difference)(DateTime, DateTime);
@@ -26,6 +27,7 @@ namespace {
 constexpr CalendarMode kDateCalendar{
     .FormatError = "Error! Wrong Date format",
     .Separator = "/",
+    .PeriodUnits = PeriodFacts::Units::DaysMonthsYears,
     .Steps = {AddDays, AddMonths, AddYears},
     .WrapsAtMidnight = false,
     .Difference = DateDifference,
@@ -36,6 +38,7 @@ constexpr CalendarMode kDateCalendar{
 constexpr CalendarMode kTimeCalendar{
     .FormatError = "Error! Wrong Time format",
     .Separator = ":",
+    .PeriodUnits = PeriodFacts::Units::HoursMinutesSeconds,
     .Steps = {AddHours, AddMinutes, AddSeconds},
     .WrapsAtMidnight = true,
     .Difference = TimeDifference,
@@ -43,18 +46,30 @@ constexpr CalendarMode kTimeCalendar{
     .Text = DateTimeText,
 };
 
-// A count cut toward zero; beyond a trillion every move leaves the range anyway.
-std::int64_t WholeCount(double count) {
+// A count cut toward zero; none when it reaches a trillion, where every move leaves the range
+// anyway and a fact would tell a count other than the one typed.
+std::optional<std::int64_t> WholeCount(double count) {
     constexpr double kLimit = 1e12;
     if (std::isnan(count)) return 0;
-    return static_cast<std::int64_t>(std::trunc(std::clamp(count, -kLimit, kLimit)));
+    if (std::abs(count) >= kLimit) return std::nullopt;
+    return static_cast<std::int64_t>(std::trunc(count));
 }
 
-std::optional<DateTime> Move(const CalendarMode& mode, DateTime from, std::string_view period, int sign) {
-    const std::array<double, 3> counts = PeriodCounts(period, mode.Separator);
+std::optional<PeriodFacts> PeriodOf(const CalendarMode& mode, std::string_view text) {
+    const std::array<double, 3> counts = PeriodCounts(text, mode.Separator);
+    PeriodFacts period{mode.PeriodUnits, {}, text.find(mode.Separator) != std::string_view::npos};
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        const auto count = WholeCount(counts[i]);
+        if (!count) return std::nullopt;
+        period.Counts[i] = *count;
+    }
+    return period;
+}
+
+std::optional<DateTime> Move(const CalendarMode& mode, DateTime from, const PeriodFacts& period, int sign) {
     std::optional<DateTime> moved = from;
-    for (std::size_t i = 0; i < counts.size() && moved; ++i) {
-        moved = mode.Steps[i](*moved, sign * WholeCount(counts[i]));
+    for (std::size_t i = 0; i < period.Counts.size() && moved; ++i) {
+        moved = mode.Steps[i](*moved, sign * period.Counts[i]);
     }
     return moved;
 }
@@ -102,12 +117,16 @@ CalcEngine::Outcome CalcEngine::CalendarEquals(std::string_view) {
     const auto first = ReadAsDateTime(Operand1);
     Outcome outcome;
     if (PendingOp == "Add" || PendingOp == "Sub") {
-        auto moved = first ? Move(mode, *first, EntryText, PendingOp == "Add" ? 1 : -1) : std::nullopt;
+        const auto period = PeriodOf(mode, EntryText);
+        const bool subtracted = PendingOp == "Sub";
+        auto moved = first && period ? Move(mode, *first, *period, subtracted ? -1 : 1) : std::nullopt;
         if (!moved) return CalendarError();
         if (mode.WrapsAtMidnight) {
             // The wrap hides the days crossed; the result tells them.
-            if (const std::int64_t days = DayCount(*first, *moved); days != 0) outcome.Facts = MovedTimeFacts{days};
+            outcome.Facts = MovedTimeFacts{DayCount(*first, *moved), *period, subtracted};
             moved = TimeOfDayOnly(*moved);
+        } else {
+            outcome.Facts = MovedDateFacts{moved->Date(), *period, subtracted};
         }
         Operand1 = *moved;
         EntryText = mode.Text(*moved);
@@ -125,9 +144,13 @@ CalcEngine::Outcome CalcEngine::CalendarEquals(std::string_view) {
 }
 
 DisplayFacts CalcEngine::EntryFacts() const {
-    if (CalcMode != kDateMode) return {};
+    if (CalcMode != kDateMode && CalcMode != kTimeMode) return {};
     // After Add or Sub the entry being typed is a period, however much it looks like a date.
-    if (CaptureOperand2 && !NewEntry && (PendingOp == "Add" || PendingOp == "Sub")) return {};
+    if (CaptureOperand2 && !NewEntry && (PendingOp == "Add" || PendingOp == "Sub")) {
+        const auto period = EntryText.empty() ? std::nullopt : PeriodOf(Calendar(), EntryText);
+        return period ? DisplayFacts{*period} : DisplayFacts{};
+    }
+    if (CalcMode != kDateMode) return {};
     const auto value = DateTimeValue(EntryText);
     return value ? DisplayFacts{value->Date()} : DisplayFacts{};
 }

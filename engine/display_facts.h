@@ -1,12 +1,13 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <variant>
 
 // What the text on the display means beyond itself, handed to the window as values for it to
-// word: the weekday of a date on show, the totals behind a difference, the day a moved clock
-// time lands on.
+// word: the weekday of a date on show, the totals behind a difference, the period a date or a
+// clock time is moved by and where it lands.
 
 // Two dates of a difference, as read and in the order entered, and the days between them.
 struct DateDifferenceFacts {
@@ -27,13 +28,32 @@ struct TimeDifferenceFacts {
     std::int64_t Seconds;       // [0, 59]
 };
 
-// A clock time moved past midnight: the days from the start's date to the date it reached before
-// the wrap; never 0.
-struct MovedTimeFacts {
-    std::int64_t DaysMoved;
+// A period as Add and Sub read it: days, months, years in Date mode; hours, minutes, seconds in
+// Time mode, whole and in the order they are applied. A text without a separator is its last
+// count alone ("10" is 10 years, "90" is 90 seconds).
+struct PeriodFacts {
+    enum class Units { DaysMonthsYears, HoursMinutesSeconds };
+    Units Kind;
+    std::array<std::int64_t, 3> Counts;
+    bool Separated;  // the text holds the separator, so all three counts were typed
 };
 
-// Nothing to tell; a date on show (a moved date, or an entry that reads as a date); a difference
-// of dates or of times; a clock time moved into another day.
-using DisplayFacts =
-    std::variant<std::monostate, std::chrono::year_month_day, DateDifferenceFacts, TimeDifferenceFacts, MovedTimeFacts>;
+// A date moved by Add or Sub: the date reached and the period applied.
+struct MovedDateFacts {
+    std::chrono::year_month_day Reached;
+    PeriodFacts Period;
+    bool Subtracted;
+};
+
+// A clock time moved by Add or Sub: the period applied, and the days from the start's date to the
+// date it reached before the wrap (0 when it stays within the day).
+struct MovedTimeFacts {
+    std::int64_t DaysMoved;
+    PeriodFacts Period;
+    bool Subtracted;
+};
+
+// Nothing to tell; a date on show (an entry that reads as a date); a difference of dates or of
+// times; a moved date or time; a period being typed after Add or Sub.
+using DisplayFacts = std::variant<std::monostate, std::chrono::year_month_day, DateDifferenceFacts, TimeDifferenceFacts,
+                                  MovedDateFacts, MovedTimeFacts, PeriodFacts>;

@@ -388,6 +388,49 @@ und -qwindowtitle TITEL; siehe morvelin(1).</translation>
             <numerusform>%Ln Tage früher</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln month(s)</source>
+        <translation>
+            <numerusform>%Ln Monat</numerusform>
+            <numerusform>%Ln Monate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln year(s)</source>
+        <translation>
+            <numerusform>%Ln Jahr</numerusform>
+            <numerusform>%Ln Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hour(s)</source>
+        <translation>
+            <numerusform>%Ln Stunde</numerusform>
+            <numerusform>%Ln Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln minute(s)</source>
+        <translation>
+            <numerusform>%Ln Minute</numerusform>
+            <numerusform>%Ln Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>The three counts of a period with their units: &quot;2 hours, 0 minutes and 30 seconds&quot;.</extracomment>
+        <translation>%1, %2 und %3</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <extracomment>The period Add moved the date or time by: &quot;1 day, 0 months and 3 years added&quot;.</extracomment>
+        <translation>%1 addiert</translation>
+    </message>
+    <message>
+        <source>%1 subtracted</source>
+        <extracomment>The period Sub moved the date or time back by: &quot;1 day, 0 months and 3 years subtracted&quot;.</extracomment>
+        <translation>%1 abgezogen</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

@@ -92,5 +92,33 @@
             <numerusform>%Ln days earlier</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln month(s)</source>
+        <translation>
+            <numerusform>%Ln month</numerusform>
+            <numerusform>%Ln months</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln year(s)</source>
+        <translation>
+            <numerusform>%Ln year</numerusform>
+            <numerusform>%Ln years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hour(s)</source>
+        <translation>
+            <numerusform>%Ln hour</numerusform>
+            <numerusform>%Ln hours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln minute(s)</source>
+        <translation>
+            <numerusform>%Ln minute</numerusform>
+            <numerusform>%Ln minutes</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -388,6 +388,49 @@ y -qwindowtitle TÍTULO; consulte morvelin(1).</translation>
             <numerusform>%Ln días antes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln month(s)</source>
+        <translation>
+            <numerusform>%Ln mes</numerusform>
+            <numerusform>%Ln meses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln year(s)</source>
+        <translation>
+            <numerusform>%Ln año</numerusform>
+            <numerusform>%Ln años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hour(s)</source>
+        <translation>
+            <numerusform>%Ln hora</numerusform>
+            <numerusform>%Ln horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln minute(s)</source>
+        <translation>
+            <numerusform>%Ln minuto</numerusform>
+            <numerusform>%Ln minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>The three counts of a period with their units: &quot;2 hours, 0 minutes and 30 seconds&quot;.</extracomment>
+        <translation>%1, %2 y %3</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <extracomment>The period Add moved the date or time by: &quot;1 day, 0 months and 3 years added&quot;.</extracomment>
+        <translation>suma de %1</translation>
+    </message>
+    <message>
+        <source>%1 subtracted</source>
+        <extracomment>The period Sub moved the date or time back by: &quot;1 day, 0 months and 3 years subtracted&quot;.</extracomment>
+        <translation>resta de %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

@@ -388,6 +388,49 @@ et -qwindowtitle TITRE&#xa0;; voir morvelin(1).</translation>
             <numerusform>%Ln jours plus tôt</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln month(s)</source>
+        <translation>
+            <numerusform>%Ln mois</numerusform>
+            <numerusform>%Ln mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln year(s)</source>
+        <translation>
+            <numerusform>%Ln an</numerusform>
+            <numerusform>%Ln ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hour(s)</source>
+        <translation>
+            <numerusform>%Ln heure</numerusform>
+            <numerusform>%Ln heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln minute(s)</source>
+        <translation>
+            <numerusform>%Ln minute</numerusform>
+            <numerusform>%Ln minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>The three counts of a period with their units: &quot;2 hours, 0 minutes and 30 seconds&quot;.</extracomment>
+        <translation>%1, %2 et %3</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <extracomment>The period Add moved the date or time by: &quot;1 day, 0 months and 3 years added&quot;.</extracomment>
+        <translation>ajout de %1</translation>
+    </message>
+    <message>
+        <source>%1 subtracted</source>
+        <extracomment>The period Sub moved the date or time back by: &quot;1 day, 0 months and 3 years subtracted&quot;.</extracomment>
+        <translation>retrait de %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

@@ -388,6 +388,49 @@ e -qwindowtitle TITOLO; vedere morvelin(1).</translation>
             <numerusform>%Ln giorni prima</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln month(s)</source>
+        <translation>
+            <numerusform>%Ln mese</numerusform>
+            <numerusform>%Ln mesi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln year(s)</source>
+        <translation>
+            <numerusform>%Ln anno</numerusform>
+            <numerusform>%Ln anni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hour(s)</source>
+        <translation>
+            <numerusform>%Ln ora</numerusform>
+            <numerusform>%Ln ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln minute(s)</source>
+        <translation>
+            <numerusform>%Ln minuto</numerusform>
+            <numerusform>%Ln minuti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>The three counts of a period with their units: &quot;2 hours, 0 minutes and 30 seconds&quot;.</extracomment>
+        <translation>%1, %2 e %3</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <extracomment>The period Add moved the date or time by: &quot;1 day, 0 months and 3 years added&quot;.</extracomment>
+        <translation>aggiunta di %1</translation>
+    </message>
+    <message>
+        <source>%1 subtracted</source>
+        <extracomment>The period Sub moved the date or time back by: &quot;1 day, 0 months and 3 years subtracted&quot;.</extracomment>
+        <translation>sottrazione di %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

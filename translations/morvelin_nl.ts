@@ -388,6 +388,49 @@ en -qwindowtitle TITEL; zie morvelin(1).</translation>
             <numerusform>%Ln dagen eerder</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln month(s)</source>
+        <translation>
+            <numerusform>%Ln maand</numerusform>
+            <numerusform>%Ln maanden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln year(s)</source>
+        <translation>
+            <numerusform>%Ln jaar</numerusform>
+            <numerusform>%Ln jaar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hour(s)</source>
+        <translation>
+            <numerusform>%Ln uur</numerusform>
+            <numerusform>%Ln uur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln minute(s)</source>
+        <translation>
+            <numerusform>%Ln minuut</numerusform>
+            <numerusform>%Ln minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>The three counts of a period with their units: &quot;2 hours, 0 minutes and 30 seconds&quot;.</extracomment>
+        <translation>%1, %2 en %3</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <extracomment>The period Add moved the date or time by: &quot;1 day, 0 months and 3 years added&quot;.</extracomment>
+        <translation>%1 opgeteld</translation>
+    </message>
+    <message>
+        <source>%1 subtracted</source>
+        <extracomment>The period Sub moved the date or time back by: &quot;1 day, 0 months and 3 years subtracted&quot;.</extracomment>
+        <translation>%1 afgetrokken</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

@@ -5,20 +5,66 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <array>
+#include <cstdlib>
+#include <limits>
+
 namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("FactsText", text); }
 
 // "1 week", "2,977 weekdays": %Ln groups the count as the default locale does, and the count
-// picks the plural form.
+// picks the plural form. Qt takes the count as an int; a larger one (the seconds between dates
+// centuries apart) picks its form by its last six digits, which is all any language's rule reads,
+// and is written whole.
 QString Counted(const char* text, std::int64_t count) {
-    return QCoreApplication::translate("FactsText", text, nullptr, static_cast<int>(count));
+    constexpr std::int64_t kLargest = std::numeric_limits<int>::max();
+    if (count >= -kLargest && count <= kLargest) {
+        return QCoreApplication::translate("FactsText", text, nullptr, static_cast<int>(count));
+    }
+    const int standIn = static_cast<int>(std::abs(count) % 1'000'000 + 1'000'000);
+    return QCoreApplication::translate("FactsText", text, nullptr, standIn)
+        .replace(QLocale().toString(standIn), QLocale().toString(qlonglong{count}));
 }
 
 QString LongDate(std::chrono::year_month_day date, const QLocale& locale) {
     const QDate shown(int{date.year()}, static_cast<int>(unsigned{date.month()}),
                       static_cast<int>(unsigned{date.day()}));
     return locale.toString(shown, QLocale::LongFormat);
+}
+
+// Each count of a period with its unit, in the order the counts are applied.
+constexpr std::array<const char*, 3> kDateUnits{QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s)"),
+                                                QT_TRANSLATE_N_NOOP("FactsText", "%Ln month(s)"),
+                                                QT_TRANSLATE_N_NOOP("FactsText", "%Ln year(s)")};
+constexpr std::array<const char*, 3> kTimeUnits{QT_TRANSLATE_N_NOOP("FactsText", "%Ln hour(s)"),
+                                                QT_TRANSLATE_N_NOOP("FactsText", "%Ln minute(s)"),
+                                                QT_TRANSLATE_N_NOOP("FactsText", "%Ln second(s)")};
+
+// "2 hours, 0 minutes and 30 seconds", or "10 years" for a text without a separator.
+QString PeriodText(const PeriodFacts& period) {
+    const auto& units = period.Kind == PeriodFacts::Units::DaysMonthsYears ? kDateUnits : kTimeUnits;
+    const auto count = [&](std::size_t i) { return Counted(units[i], period.Counts[i]); };
+    if (!period.Separated) return count(2);
+    //: The three counts of a period with their units: "2 hours, 0 minutes and 30 seconds".
+    return Tr(QT_TRANSLATE_NOOP("FactsText", "%1, %2 and %3")).arg(count(0), count(1), count(2));
+}
+
+QString AppliedText(const PeriodFacts& period, bool subtracted) {
+    //: The period Add moved the date or time by: "1 day, 0 months and 3 years added".
+    const char* added = QT_TRANSLATE_NOOP("FactsText", "%1 added");
+    //: The period Sub moved the date or time back by: "1 day, 0 months and 3 years subtracted".
+    const char* taken = QT_TRANSLATE_NOOP("FactsText", "%1 subtracted");
+    return Tr(subtracted ? taken : added).arg(PeriodText(period));
+}
+
+QString DaysCrossed(std::int64_t days) {
+    //: A clock time moved past midnight into the next day.
+    if (days == 1) return Tr(QT_TRANSLATE_NOOP("FactsText", "next day"));
+    if (days == -1) return Tr(QT_TRANSLATE_NOOP("FactsText", "previous day"));
+    // Periods of more than a day wrap more than once.
+    return days > 0 ? Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s) later"), days)
+                    : Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s) earlier"), -days);
 }
 
 struct Wording {
@@ -33,12 +79,12 @@ struct Wording {
         QString inWeeks = Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln week(s)"), weeks);
         if (days != 0) {
             //: "595 weeks and 3 days": %1 the weeks, %2 the days left over.
-            inWeeks = Tr(QT_TRANSLATE_NOOP("FactsText", "%1 and %2")).arg(inWeeks, Counted("%Ln day(s)", days));
+            inWeeks = Tr(QT_TRANSLATE_NOOP("FactsText", "%1 and %2")).arg(inWeeks, Counted(kDateUnits[0], days));
         }
         //: Two long dates, as the locale writes them: "Thursday, 11 May 2000 to Sunday, 9 October 2011".
         return QStringList{Tr(QT_TRANSLATE_NOOP("FactsText", "%1 to %2"))
                                .arg(LongDate(facts.First, Locale), LongDate(facts.Second, Locale)),
-                           Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s)"), facts.TotalDays), inWeeks,
+                           Counted(kDateUnits[0], facts.TotalDays), inWeeks,
                            //: Mondays to Fridays.
                            Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln weekday(s)"), facts.Weekdays)}
             .join(QLatin1Char('\n'));
@@ -48,17 +94,20 @@ struct Wording {
         const double hours = static_cast<double>(facts.TotalSeconds) / 3600;
         //: %1 is a decimal number of hours, "8.084 hours".
         return Tr(QT_TRANSLATE_NOOP("FactsText", "%1 hours")).arg(Locale.toString(hours, 'f', 3)) + QLatin1Char('\n') +
-               Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln second(s)"), facts.TotalSeconds);
+               Counted(kTimeUnits[2], facts.TotalSeconds);
+    }
+
+    QString operator()(const MovedDateFacts& facts) const {
+        return LongDate(facts.Reached, Locale) + QLatin1Char('\n') + AppliedText(facts.Period, facts.Subtracted);
     }
 
     QString operator()(const MovedTimeFacts& facts) const {
-        //: A clock time moved past midnight into the next day.
-        if (facts.DaysMoved == 1) return Tr(QT_TRANSLATE_NOOP("FactsText", "next day"));
-        if (facts.DaysMoved == -1) return Tr(QT_TRANSLATE_NOOP("FactsText", "previous day"));
-        // Periods of more than a day wrap more than once.
-        return facts.DaysMoved > 0 ? Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s) later"), facts.DaysMoved)
-                                   : Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s) earlier"), -facts.DaysMoved);
+        QStringList lines{AppliedText(facts.Period, facts.Subtracted)};
+        if (facts.DaysMoved != 0) lines << DaysCrossed(facts.DaysMoved);
+        return lines.join(QLatin1Char('\n'));
     }
+
+    QString operator()(const PeriodFacts& facts) const { return PeriodText(facts); }
 };
 
 }  // namespace

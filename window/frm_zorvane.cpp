@@ -11,6 +11,7 @@
 #include "key_map.h"
 #include "layout.h"
 #include "pad_key.h"
+#include "paste_reader.h"
 #include "wording.h"
 
 #include <QApplication>
@@ -208,7 +209,10 @@ void frmZorvane::DescribeDisplay() {
     }
 }
 
-void frmZorvane::CopyDisplay() { QGuiApplication::clipboard()->setText(lblDisplay->text().trimmed()); }
+void frmZorvane::CopyDisplay() {
+    lastCopied_ = lblDisplay->text().trimmed();
+    QGuiApplication::clipboard()->setText(lastCopied_);
+}
 
 void frmZorvane::PasteIntoPad() {
     const QString text = QGuiApplication::clipboard()->text();
@@ -219,13 +223,16 @@ void frmZorvane::PasteIntoPad() {
     // The engine takes every key, the display is written once with the last result.
     std::optional<PressResult> last;
     bool beep = false;
-    const auto keys = PastedKeys(text, engine_.CalcMode, NotationOf(QLocale()));
+    // The display's own text, copied here, is in the display's notation whatever the locale's:
+    // "1.234" is then one point two three four.
+    const bool ownCopy = !lastCopied_.isEmpty() && text.trimmed() == lastCopied_;
+    const auto keys = PastedKeys(text, engine_.CalcMode, ownCopy ? NotationOf(QLocale::c()) : UserNotation());
     if (!keys) {
         QApplication::beep();
         return;
     }
+    // The reader names no key the mode disables.
     for (const ButtonIndex index : *keys) {
-        if (!engine_.Enabled(index)) continue;
         last = engine_.Press(index);
         beep = beep || last->Beep;
     }
@@ -244,6 +251,14 @@ void frmZorvane::Option1_Click(int index) {
     ShowHelp(mode);
 }
 
+const Notation& frmZorvane::UserNotation() {
+    if (!notation_ || notationLocale_ != QLocale()) {
+        notationLocale_ = QLocale();
+        notation_ = NotationOf(notationLocale_);
+    }
+    return *notation_;
+}
+
 bool frmZorvane::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift, const QString& text) {
     const char16_t typed = text.size() == 1 ? text.front().unicode() : u'\0';
     const auto index = KeyDownIndex(keyCode, shift.testFlag(Qt::KeypadModifier), typed, engine_.CalcMode);
@@ -252,7 +267,7 @@ bool frmZorvane::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift, const QS
 
 bool frmZorvane::Form_KeyPress(const QString& text) {
     if (text.size() != 1) return false;
-    const auto shortcut = KeyPressShortcut(text.front().unicode(), engine_.CalcMode, NotationOf(QLocale()));
+    const auto shortcut = KeyPressShortcut(text.front().unicode(), engine_.CalcMode, UserNotation());
     if (!shortcut) return false;
     if (!shortcut->Index) {
         QApplication::beep();

@@ -5,8 +5,13 @@
 #include <QWidget>
 
 #include "calc_engine.h"
+#include "key_map.h"
+
+#include <QLocale>
+#include <QString>
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 class QButtonGroup;
@@ -15,7 +20,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QString;
 
 // The one window: a display, the mode selector, the 23-button pad and the help label. It owns
 // the engine and keeps no calculator state of its own: the buttons mirror the engine's captions
@@ -61,7 +65,13 @@ private:
     void ShowHelp(std::string_view mode);
     bool PressShortcut(ButtonIndex index);
     void AddLetterShortcuts();
+    // The locale's notation (names of months, AM/PM, currencies) is costly to gather: it is read
+    // again only when the default locale changes, not at every key.
+    const Notation& UserNotation();
 
     CalcEngine engine_;
+    QLocale notationLocale_;
+    std::optional<Notation> notation_;
+    QString lastCopied_;  // what Ctrl+C last put on the clipboard
     QButtonGroup* optionGroup_ = nullptr;
 };

@@ -3,22 +3,35 @@
 #include "key_table.h"
 
 #include <QLocale>
-#include <QStringView>
+#include <QStringList>
 
+#include <array>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 // The pad button a key names, decided from what Qt reports so it holds on any keyboard layout.
 // `key` is a Qt::Key value, `typed` the character the key produced (0 for none).
 
-// How the user's locale writes numbers: the characters of its decimal point and digit grouping.
+inline constexpr ButtonIndex kChangeSign = 19;
+// The decimal point, or the date or time separator, by mode.
+inline constexpr ButtonIndex kPoint = 20;
+inline constexpr ButtonIndex kEquals = 22;
+
+// How the user's locale writes numbers, dates and times, as far as typing and pasting need it.
 struct Notation {
     char16_t DecimalPoint = u'.';
-    char16_t GroupSeparator = u',';
+    char16_t GroupSeparator = u',';  // '\0' for no grouping
+    bool IndianGrouping = false;     // 12,34,567: groups of two before the last three
+    bool MonthFirst = false;         // short dates written month first (5/13/2000)
+    // Lower case, without a trailing ".": the locale's and English, long and short forms.
+    std::array<QStringList, 12> MonthNames;
+    std::array<QStringList, 7> WeekdayNames;  // Monday first
+    QStringList AmTexts;
+    QStringList PmTexts;
+    QStringList CurrencySymbols;  // the locale's own and the common ones, symbols and ISO codes
 };
 
-// The first characters of the locale's decimal point and group separator ('\0' for no grouping).
+// All from QLocale's own data, for the locale and for English.
 Notation NotationOf(const QLocale& locale);
 
 // A key or character that is a shortcut: the button it presses, or none when it is refused with
@@ -32,13 +45,9 @@ struct Shortcut {
 std::optional<ButtonIndex> KeyDownIndex(int key, bool keypad, char16_t typed, std::string_view mode);
 
 // By typed character, for keys that KeyDownIndex does not name: the digits and the character
-// table; some characters name a button only in one mode. No value: not a shortcut.
-std::optional<Shortcut> KeyPressShortcut(char16_t typed, std::string_view mode, Notation notation);
+// table; some characters name a button only in one mode. Digits of any script are digits, and
+// U+066B, the Arabic decimal separator, is the decimal point. No value: not a shortcut.
+std::optional<Shortcut> KeyPressShortcut(char16_t typed, std::string_view mode, const Notation& notation);
 
-// The buttons a pasted text presses, or no value when the text is refused as ambiguous. Numbers
-// are read whole: grouped digits and a decimal point by the rules of the README, the display's
-// own "E" form written out, a sign before a number typed as "+/-" after it; an ISO date is typed
-// day first. Other characters press what they would typed, letters only standing alone; blanks
-// and line breaks around the text are dropped, a line break inside it ("\n", "\r" or "\r\n")
-// presses "=", and a character that names no button is skipped.
-std::optional<std::vector<ButtonIndex>> PastedKeys(QStringView text, std::string_view mode, Notation notation);
+// The button of a digit 0..9.
+ButtonIndex DigitIndex(int digit);

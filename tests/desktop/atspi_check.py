@@ -2,8 +2,8 @@
 # The window as a screen reader meets it over the AT-SPI bus: a frame named "Morvelin", the named
 # keys, 7 + 8 = pressed through the keys' actions and read back from the display, the help shown
 # once Date is selected through its option button, and the display's description of a date
-# difference and of a time moved past midnight. Then in German (de_DE.UTF-8): the keys' names, a
-# difference on the display and its description.
+# difference, of a period being typed and of a time moved past midnight by it. Then in German
+# (de_DE.UTF-8): the keys' names, a difference on the display and its description.
 # Usage, inside a D-Bus session on an X display: atspi_check.py PROGRAM
 import os
 import subprocess
@@ -61,14 +61,18 @@ def failures(frame):
     press("1/1/2000", "Difference", "8/1/2000", "Equals")
     difference = display.description
     select("Time")
-    press("23:0", "Add period", "2:0", "Equals")
+    press("23:0", "Add period", "2:30")
+    period = display.description
+    press("Equals")
     moved = display.description
     checks = {"the top is no frame named Morvelin": frame.getRole() == pyatspi.ROLE_FRAME and frame.name == "Morvelin",
               f"keys named {number_keys}": number_keys == NUMBER_KEYS,
               f"7 + 8 = shows {shown!r}": shown == "15",
               f"the help reads {help_text[:40]!r}": help_text.startswith("Date Format dd/mm/yyyy\n"),
               f"a date difference is described as {difference!r}": difference.endswith("\n7 days\n1 week\n5 weekdays"),
-              f"a time moved past midnight is described as {moved!r}": moved == "next day"}
+              f"a period being typed is described as {period!r}": period == "2 hours, 0 minutes and 30 seconds",
+              f"a time moved past midnight is described as {moved!r}":
+                  moved == "2 hours, 0 minutes and 30 seconds added\nnext day"}
     return [what for what, passed in checks.items() if not passed]
 
 

@@ -63,6 +63,8 @@ const std::vector<SequenceRow> kDateRows = {
     {"a typed date has its weekday once whole", "Date", "1/1/200 0 0", "1/1/200|1/1/2000 @Sat|1/1/20000"},
     {"a period typed after Add is no date", "Date", "11/05/2000 Add 01/01/2000", "11/05/2000 @Thu|01/01/2000"},
     {"add", "Date", "11/05/2000 Add 01/00/03 =", "12/05/2003 @Mon"},
+    {"a period read from the right", "Date", "11/05/2000 Add 10 CE 0/6 =", "10 ~10||0/6 ~0/0/6|11/05/2006 @Thu ~0/0/6"},
+    {"the period applied", "Date", "11/05/2000 Sub 01/00/03 = =", "10/05/1997 @Sat ~-1/0/3|" + kWrongDate},
     {"sub", "Date", "11/05/2000 Sub 01/00/03 =", "10/05/1997 @Sat"},
     {"days before the month end clamps", "Date", "30/01/2001 Add 1/1/0 =", "28/02/2001 @Wed"},
     {"period of years only", "Date", "11/05/2000 Add 5 =", "11/05/2005 @Wed"},
@@ -70,7 +72,7 @@ const std::vector<SequenceRow> kDateRows = {
     {"equals again reads the date as period", "Date", "11/05/2000 Add 01/00/03 = =", "12/05/2003 @Mon|24/10/4006 @Tue"},
     {"zero date written as date", "Date", "31/12/1899 Sub 1/0/0 =", "30/12/1899 @Sat"},
     {"emptied first operand is the zero date", "Date", "1/1/2000 Add 1/0/0 = 1 Backspace 1/0/0 =", "31/12/1899 @Sun"},
-    {"negative fraction cut toward zero", "Date", "11/05/2000 Add [Number] 1.9 +/- [Date] =", "11/05/1999 @Tue"},
+    {"negative fraction cut toward zero", "Date", "11/05/2000 Add [Number] 1.9 +/- [Date] =", "11/05/1999 @Tue ~-1"},
     {"clear entry, then clear all drops the operator", "Date",
      "11/05/2000 Sub 1/0/0 CE 0/1/0 = C 1/0/0 =", "|0/1/0|11/04/2000 @Tue||1/0/0|1/0/0"},
     {"backspace on second date", "Date", "11/05/2000 Dif 9/10/2011 Backspace 1 =",
@@ -100,9 +102,11 @@ const std::vector<SequenceRow> kTimeRows = {
     {"same minute earlier second", "Time", "11:05:30 Dif 19:05:20 =", "7 Hours: 59 Minutes: 50 Seconds  #28790s"},
     {"marks not elapsed units", "Time", "11:05:50 Dif 11:06:10 =", "0 Hours: 0 Minutes: 20 Seconds  #20s"},
     {"no wrap at midnight", "Time", "23:59:59 Dif 00:00:01 =", "23 Hours: 59 Minutes: 58 Seconds  #86398s"},
-    {"add", "Time", "11:05:20 Add 01:00:03 =", "12:05:23"},
+    {"add", "Time", "11:05:20 Add 01:00:03 =", "12:05:23 ~1:0:3"},
+    {"a period read from the right", "Time", "10:00:00 Add 90 CE 2: 30", "90 ~90||2: ~2:0:0|2:30 ~2:0:30"},
+    {"no period before its first digit", "Time", "10:00:00 Sub : 5 =", "10:00:00:|5 ~5|09:59:55 ~-5"},
     {"add past midnight", "Time", "23:00:00 Add 02:00:00 =", "01:00:00 +1d"},
-    {"sub past midnight", "Time", "01:00:00 Sub 02:00:00 =", "23:00:00 -1d"},
+    {"sub past midnight", "Time", "01:00:00 Sub 02:00:00 =", "23:00:00 -1d ~-2:0:0"},
     {"whole days drop out", "Time", "10:00:00 Add 240:0:1 =", "10:00:01 +10d"},
     {"equals again reads the time as period", "Time", "11:05:20 Add 01:00:03 = =", "12:05:23|00:10:46 +1d"},
     {"clear entry, then clear all drops the operator", "Time",
@@ -131,6 +135,16 @@ TEST(Press, IgnoresKeysItDoesNotOffer) {
     engine.ApplyMode("Date");
     for (const ButtonIndex index : {6, 7, 12, 17, 23, -1}) EXPECT_EQ(engine.Press(index).DisplayText, "") << index;
     EXPECT_EQ(engine.EntryText, "");
+}
+
+// A period too large to move anything by is not told as a smaller one.
+TEST(Press, TellsNoPeriodTooLargeToApply) {
+    CalcEngine engine;
+    engine.ApplyMode("Time");
+    PressKeys(engine, "11:05:20 Add 99999999999");
+    const ButtonIndex nine = 5;
+    EXPECT_TRUE(std::holds_alternative<PeriodFacts>(engine.Press(nine).Facts));  // 999,999,999,999
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(engine.Press(nine).Facts));
 }
 
 }  // namespace
