@@ -2,6 +2,7 @@
 // mode switches, keys and the clipboard, and what assistive technology is told. The leak check
 // runs them all under valgrind.
 #include "contrast.h"
+#include "facts_text.h"
 #include "frm_zorvane.h"
 #include "key_map.h"
 #include "paste_reader.h"
@@ -649,6 +650,15 @@ private slots:
                 QVERIFY(fits(window->lblDisplay, DisplayText({error}), room));
             }
         }
+    }
+
+    // A count beyond Qt's int keeps the plural form its last digits call for, and is written whole.
+    void factsBeyondIntRange() {
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+        const QString facts =
+            FactsText(TimeDifferenceFacts{.TotalSeconds = 3'000'000'001, .Hours = 0, .Minutes = 0, .Seconds = 0});
+        QCOMPARE(facts.section('\n', 1), QStringLiteral("3,000,000,001 seconds"));
+        QLocale::setDefault(QLocale::c());
     }
 
     // Under each style with its own palette, and Fusion with a dark one, switched while the window
