@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 // What tells Date mode from Time mode; the rules themselves are the same.
 struct CalendarMode {
@@ -17,8 +18,7 @@ struct CalendarMode {
     PeriodFacts::Units PeriodUnits;
     std::array<Step, 3> Steps;  // applied in this order to the three counts of a period
     bool WrapsAtMidnight;       // a moved clock time stays a time of day
-    std::string (*Difference)(DateTime, DateTime);
-    DisplayFacts (*DifferenceFacts)(DateTime first, DateTime second);
+    DifferenceResult (*Difference)(DateTime first, DateTime second);
     std::string (*Text)(DateTime);
 };
 
@@ -31,7 +31,6 @@ constexpr CalendarMode kDateCalendar{
     .Steps = {AddDays, AddMonths, AddYears},
     .WrapsAtMidnight = false,
     .Difference = DateDifference,
-    .DifferenceFacts = DateDifferenceFactsOf,
     .Text = DateText,
 };
 
@@ -42,7 +41,6 @@ constexpr CalendarMode kTimeCalendar{
     .Steps = {AddHours, AddMinutes, AddSeconds},
     .WrapsAtMidnight = true,
     .Difference = TimeDifference,
-    .DifferenceFacts = TimeDifferenceFactsOf,
     .Text = DateTimeText,
 };
 
@@ -133,9 +131,10 @@ CalcEngine::Outcome CalcEngine::CalendarEquals(std::string_view) {
     } else if (PendingOp == "Dif") {
         const auto second = DateTimeValue(EntryText);
         if (!first || !second) return CalendarError();
-        EntryText = mode.Difference(*first, *second);
+        DifferenceResult difference = mode.Difference(*first, *second);
+        EntryText = std::move(difference.Text);
         Operand1 = EntryText;
-        outcome.Facts = mode.DifferenceFacts(*first, *second);
+        outcome.Facts = difference.Facts;
     } else {
         Operand1 = EntryText;
     }

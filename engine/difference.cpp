@@ -38,8 +38,8 @@ std::array<std::int64_t, 3> Counts(DateTime a, DateTime b, const DifferenceUnits
     return {large, middle, units.CountSmall(anchor2, later)};
 }
 
-std::string Difference(DateTime a, DateTime b, const DifferenceUnits& units) {
-    const auto [large, middle, small] = Counts(a, b, units);
+std::string Text(const std::array<std::int64_t, 3>& counts, const DifferenceUnits& units) {
+    const auto [large, middle, small] = counts;
     return std::to_string(large) + units.LargeName + std::to_string(middle) + units.MiddleName + std::to_string(small) +
            units.SmallName;
 }
@@ -77,18 +77,17 @@ constexpr DifferenceUnits kTimeUnits{
 
 }  // namespace
 
-std::string DateDifference(DateTime a, DateTime b) { return Difference(a, b, kDateUnits); }
-
-std::string TimeDifference(DateTime a, DateTime b) { return Difference(a, b, kTimeUnits); }
-
-DisplayFacts DateDifferenceFactsOf(DateTime first, DateTime second) {
+DifferenceResult DateDifference(DateTime first, DateTime second) {
     const DateTime earlier = std::min(first, second), later = std::max(first, second);
-    const auto [years, months, days] = Counts(first, second, kDateUnits);
-    return DateDifferenceFacts{
-        first.Date(), second.Date(), DayCount(earlier, later), WeekdayCount(earlier, later), years, months, days};
+    const auto counts = Counts(first, second, kDateUnits);
+    const auto [years, months, days] = counts;
+    return {Text(counts, kDateUnits), DateDifferenceFacts{first.Date(), second.Date(), DayCount(earlier, later),
+                                                          WeekdayCount(earlier, later), years, months, days}};
 }
 
-DisplayFacts TimeDifferenceFactsOf(DateTime first, DateTime second) {
-    const auto [hours, minutes, seconds] = Counts(first, second, kTimeUnits);
-    return TimeDifferenceFacts{SecondCount(std::min(first, second), std::max(first, second)), hours, minutes, seconds};
+DifferenceResult TimeDifference(DateTime first, DateTime second) {
+    const auto counts = Counts(first, second, kTimeUnits);
+    const auto [hours, minutes, seconds] = counts;
+    return {Text(counts, kTimeUnits), TimeDifferenceFacts{SecondCount(std::min(first, second), std::max(first, second)),
+                                                          hours, minutes, seconds}};
 }

@@ -104,7 +104,7 @@ TEST(CalcValue, ReadsAsDateTime) {
 // A million pairs of values, whole units apart within span units from origin: each difference's
 // three counts, added to the earlier value in turn, give the later one, and none spills over into
 // the next unit.
-void ExpectDifferencesAddBack(std::string (*difference)(DateTime, DateTime), const char* format,
+void ExpectDifferencesAddBack(DifferenceResult (*difference)(DateTime, DateTime), const char* format,
                               std::array<Step, 3> steps, std::array<long long, 3> limits, DateTime origin,
                               std::int64_t span, std::int64_t unit) {
     std::mt19937_64 random(2000);  // NOLINT(cert-msc32-c,cert-msc51-cpp): a fixed seed replays a failure
@@ -113,7 +113,7 @@ void ExpectDifferencesAddBack(std::string (*difference)(DateTime, DateTime), con
         // Half the pairs lie close together, where month ends matter most.
         const std::int64_t a = any(random), b = pair % 2 ? std::min(a + near(random), span - 1) : any(random);
         const DateTime first = *AddSeconds(origin, a * unit), second = *AddSeconds(origin, b * unit);
-        const std::string text = difference(first, second);
+        const std::string text = difference(first, second).Text;
         std::array<long long, 3> c{-1, -1, -1};
         ASSERT_EQ(std::sscanf(text.c_str(), format, &c[0], &c[1], &c[2]), 3) << text;  // NOLINT(cert-err34-c)
         std::optional<DateTime> moved = std::min(first, second);
