@@ -5,7 +5,6 @@
 #include "facts_text.h"
 #include "frm_zorvane.h"
 #include "key_map.h"
-#include "paste_reader.h"
 #include "translations.h"
 #include "wording.h"
 
@@ -142,18 +141,6 @@ QStringList ShippedLanguages() {
     for (const QString& file : QDir(QString::fromLatin1(kTranslationsFolder)).entryList({QStringLiteral("*.qm")}))
         languages << file.section('_', 1).section('.', 0, 0);
     return languages;
-}
-
-// Pressed keys as the mode's captions, run together, or "refused".
-QString Captions(const std::optional<std::vector<ButtonIndex>>& pressed, std::string_view mode) {
-    if (!pressed) return QStringLiteral("refused");
-    QString captions;
-    for (const ButtonIndex index : *pressed) {
-        const KeyRow& key = kKeyTable.at(std::size_t(index));
-        const std::string_view caption = mode == kNumberMode ? key.Number : mode == kDateMode ? key.Date : key.Time;
-        captions += QString::fromUtf8(caption.data(), qsizetype(caption.size()));
-    }
-    return captions;
 }
 
 const QString kNumberPad = QStringLiteral("Backspace CE C 7 8 9 / sqrt 4 5 6 X % 1 2 3 - 1/x 0 +/- . + =");
@@ -325,104 +312,6 @@ private slots:
             QCOMPARE(window->lblDisplay->text(), QLatin1String(shown));
         }
         QLocale::setDefault(QLocale::c());
-    }
-
-    // What a paste presses, as the mode's captions, or "refused": texts apart by "|", each with the
-    // keys at the same place or all with the one keys given; "*" is each of C, en_US, en_IN, de_DE
-    // and fr_FR.
-    void pastedNotation() {
-        const std::tuple<const char*, std::string_view, const char*, const char*> rows[] = {
-            // Numbers as issue 15 reads them.
-            {"de_DE", kNumberMode, "0.125|-0.125 * -2|1,5+2|1.234.567+5,|1,234.5+1.234,5",
-             "0.125|0.125+/-X2+/-|1.5+2|1234567+5.|1234.5+1234.5"},
-            {"de_DE", kNumberMode, "1.23,5|1,2,3", "refused"},
-            {"C", kNumberMode, "1.5E-07|1.25E+0+1.25E+1|1E+15|5-3 =-2.5e+3|1'234.50",
-             "0.00000015|1.25+12.5|1000000000000000|5-3=2500+/-|1234.50"},
-            {"C", kNumberMode, "1E+401|1,2,3|1 5|1.5 234|1234 567", "refused"},
-            {"en_US", kNumberMode, "1.234,5+1,234.5|1,234,567|12 345 678", "1234.5+1234.5|1234567|12345678"},
-            {"en_US", kNumberMode, "1,5|1.234.567|1 234,5", "refused"},
-            {"fr_FR", kNumberMode, "1\u202f234,5+1\u00a0234,5|1 234,5", "1234.5+1234.5|1234.5"},
-            {"de_CH", kNumberMode, "12\u201934", "refused"},
-            {"de_DE", kDateMode, "11.05.2000x2011-10-09", "11/05/2000Dif09/10/2011"},
-            {"C", kDateMode, "12011-10-09x2011-1-9|2011--9x2011-x-9|11.05 2",
-             "12011Sub10Sub09Dif9/1/2011|2011SubSub9Dif2011SubDifSub9|refused"},
-            {"fr_FR", kTimeMode, "14.30.00", "14:30:00"},
-            // Every character read, or the paste refused: nothing skipped between digits.
-            {"*", kNumberMode, "2^3|10:30|12 May 2003|=SUM(A1:A3)|0x1F|1#2|ERROR|sqrt 9", "refused"},
-            {"*", kNumberMode, "9s 2 x 3 r", "9sqrt2X31/x"},
-            {"C", kDateMode, "4s5", "refused"},
-            // Operators as web pages and word processors write them; percent.
-            {"*", kNumberMode, "12 \u00d7 3|12 \u2212 3|12 \u00f7 4|12\u20133|\u22125\u00d7\u20132|200+10%",
-             "12X3|12-3|12/4|12-3|5+/-X2+/-|200+10%"},
-            {"*", kDateMode, "1/1/2000 \u2212 1", "1/1/2000Sub1"},
-            // Accounting negatives; any other parenthesis refuses.
-            {"C", kNumberMode, "(1,234.50)|($5)", "1234.50+/-|5+/-"},
-            {"en_US", kNumberMode, "(1,234.50)", "1234.50+/-"},
-            {"en_IN", kNumberMode, "(1,234.50)", "1234.50+/-"},
-            {"de_DE", kNumberMode, "(1.234,50)", "1234.50+/-"},
-            {"fr_FR", kNumberMode, "(1 234,50)", "1234.50+/-"},
-            {"*", kNumberMode, "(5|5)|(1+2)|()", "refused"},
-            // Currency beside a number.
-            {"*", kNumberMode, "$5+5 $|\u00a31-\u00a52", "5+5|1-2"},
-            {"*", kNumberMode, "$|5 $ 3|CHFX", "refused"},
-            {"de_DE", kNumberMode, "\u20ac1.234,50|1.234,50 \u20ac", "1234.50"},
-            {"fr_FR", kNumberMode, "1 234,50 EUR", "1234.50"},
-            {"C", kNumberMode, "CHF 1'234.50|\u20b95", "1234.50|refused"},
-            {"en_US", kNumberMode, "USD 1,234", "1234"},
-            {"en_IN", kNumberMode, "\u20b912,34,567", "1234567"},
-            // 12-hour and French times.
-            {"*", kTimeMode, "10:30 PM|12:00 AM|12:30 pm|4:05:03 PM|9 am+1:00PM|22h30|22 h 30|7h",
-             "22:30|00:00|12:30|16:05:03|09:00Add13:00|22:30|22:30|7:00"},
-            {"*", kTimeMode, "13:00 PM|0:30 AM|10:30:15.250|10:30 15|22h300", "refused"},
-            {"ar_EG", kTimeMode, "10:30 \u0645", "22:30"},
-            // Dates with month names, typed day first; a weekday must fit.
-            {"*", kDateMode, "12 May 2003|May 12, 2003|Monday, 12 May 2003", "12/05/2003"},
-            {"*", kDateMode, "Fri 12 Sep. 2003", "12/09/2003"},
-            {"*", kDateMode, "Tuesday, 12 May 2003|Monday, 31 Feb 2003|Monday|12 May|May 123, 2003", "refused"},
-            {"de_DE", kDateMode, "12. Mai 2003|Montag, 12. Mai 2003", "12/05/2003"},
-            {"fr_FR", kDateMode, "lundi 12 mai 2003|12 févr. 2003|mardi 12 mai 2003", "12/05/2003|12/02/2003|refused"},
-            {"C", kDateMode, "12 mai 2003", "refused"},
-            {"hi_IN", kDateMode, "12 \u092e\u0908 2003", "12/05/2003"},
-            // Dash and ISO dates; a zone or offset refuses.
-            {"*", kDateMode, "12-05-2003|2003-05-12|2003-05-12T10:00:00|12 - 05-2003",
-             "12/05/2003|12/05/2003|12/05/2003|12Sub05Sub2003"},
-            {"*", kTimeMode, "2003-05-12T10:00:00|2003-05-12 10:00|10:00:00+02:00", "10:00:00|10:00|10:00:00Add02:00"},
-            {"*", kDateMode, "2003-05-12T10:00:00Z", "refused"},
-            {"*", kTimeMode, "2003-05-12T10:00:00+02:00|2003-05-12|2003-05-12T10:00:00.5", "refused"},
-            // Slash dates: month first only where the locale writes it so, and only when it must be.
-            {"en_US", kDateMode, "5/11/2000|5/13/2000|13/5/2000|5/5/2000|5.11.2000|5/11/03|5/12/2000",
-             "refused|13/5/2000|13/5/2000|5/5/2000|5/11/2000|5/11/03|refused"},
-            {"*", kDateMode, "\u0661\u0663/\u0660\u0665/\u0662\u0660\u0660\u0663", "13/05/2003"},
-            // Exponents in the locale's notation.
-            {"de_DE", kNumberMode, "1,5E-07", "0.00000015"},
-            {"fr_FR", kNumberMode, "1,5E\u221207", "0.00000015"},
-            {"C", kNumberMode, "1.5E\u221207", "0.00000015"},
-            {"*", kNumberMode, "1,5\u00d710^\u221207", "refused"},
-            {"en_US", kNumberMode, "1,5E-07|1,234E2", "refused"},
-            // Where "." groups, "1.234" could be either.
-            {"de_DE", kNumberMode, "1.234|1.2345|12.345.678|1234.567", "refused|1.2345|12345678|1234.567"},
-            {"en_US", kNumberMode, "1.234", "1.234"},
-            // Indian grouping, and digits of other scripts.
-            {"en_IN", kNumberMode, "12,34,567.5|1,234,567|12,34,56,7|123,45,678", "1234567.5|1234567|refused|refused"},
-            {"hi_IN", kNumberMode, "1,23,456|\u0967\u0968+\u0969", "123456|12+3"},
-            {"en_US", kNumberMode, "12,34,567.5", "refused"},
-            {"*", kNumberMode, "\u0661\u0662\u0663\u0664\u066b\u0665|1\u066b2\u066b3", "1234.5|refused"},
-            {"ar_EG", kNumberMode, "\u0661\u066c\u0662\u0663\u0664\u066b\u0665", "1234.5"},
-            {"fa_IR", kNumberMode, "\u06f1\u06f2\u06f3\u06f4\u066b\u06f5", "1234.5"}};
-        const QStringList everyLocale = QStringLiteral("C en_US en_IN de_DE fr_FR").split(' ');
-        QStringList wrong;
-        for (const auto& [locales, mode, texts, keys] : rows) {
-            const QStringList pasted = QString::fromUtf8(texts).split('|'),
-                              expected = QString::fromUtf8(keys).split('|');
-            for (const QString& locale : locales[0] == '*' ? everyLocale : QStringList{QLatin1String(locales)}) {
-                for (qsizetype i = 0; i < pasted.size(); ++i) {
-                    const QString captions = Captions(PastedKeys(pasted[i], mode, NotationOf(QLocale(locale))), mode);
-                    if (captions != expected.value(i, expected.front()))
-                        wrong << locale + " " + pasted[i] + ": " + captions;
-                }
-            }
-        }
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
     }
 
     // By index, the disabled keys skipped, then the option group, the display and round again.
@@ -650,15 +539,6 @@ private slots:
                 QVERIFY(fits(window->lblDisplay, DisplayText({error}), room));
             }
         }
-    }
-
-    // A count beyond Qt's int keeps the plural form its last digits call for, and is written whole.
-    void factsBeyondIntRange() {
-        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
-        const QString facts =
-            FactsText(TimeDifferenceFacts{.TotalSeconds = 3'000'000'001, .Hours = 0, .Minutes = 0, .Seconds = 0});
-        QCOMPARE(facts.section('\n', 1), QStringLiteral("3,000,000,001 seconds"));
-        QLocale::setDefault(QLocale::c());
     }
 
     // Under each style with its own palette, and Fusion with a dark one, switched while the window
