@@ -108,7 +108,8 @@ int RunChild(int argc, char* argv[], int reportFd, double execMs) {
     const Translations translations{QLocale()};
     // The report's numbers in the C notation the parent reads, whatever the child's locale.
     static_cast<void>(std::setlocale(LC_NUMERIC, "C"));
-    frmZorvane window;
+    QApplication::setLayoutDirection(translations.Locale().textDirection());
+    frmZorvane window(translations.Locale());
     FirstFrameProbe probe(reportFd, execMs);
     window.installEventFilter(&probe);
     window.show();

@@ -1,11 +1,14 @@
 // The user's notation and language without a window: what a paste presses in each mode and
-// locale, and how the facts of a result are worded.
+// locale, how the facts of a result are worded, the language a user gets, and what the display
+// shows as a worded difference is edited.
 #include "facts_text.h"
 #include "key_map.h"
 #include "paste_reader.h"
 #include "translations.h"
+#include "wording.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <optional>
@@ -25,6 +28,26 @@ QString Captions(const std::optional<std::vector<ButtonIndex>>& pressed, std::st
         captions += QString::fromUtf8(caption.data(), qsizetype(caption.size()));
     }
     return captions;
+}
+
+// Captions of enabled keys and characters typed a key each, separated by blanks, with the display
+// after the last press as DisplayWording shows it.
+QString Shown(std::string_view mode, const QString& keys) {
+    CalcEngine engine;
+    engine.ApplyMode(mode);
+    DisplayWording wording;
+    QString shown;
+    for (const QString& word : keys.split(' ', Qt::SkipEmptyParts)) {
+        const auto press = [&](const QString& caption) {
+            for (ButtonIndex index = 0; index < ButtonIndex(kKeyCount); ++index) {
+                if (engine.Enabled(index) && QString::fromUtf8(engine.Caption(index).data()) == caption)
+                    shown = wording.Shown(engine.Press(index), engine.Caption(index));
+            }
+        };
+        if (word.size() > 1 && word.front().isLetter()) press(word);
+        for (const QChar c : word.front().isLetter() ? QString() : word) press(c);
+    }
+    return shown;
 }
 
 }  // namespace
@@ -134,13 +157,67 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
     }
 
-    // A count beyond Qt's int keeps the plural form its last digits call for, and is written whole.
+    // A count beyond Qt's int keeps the plural form its last digits call for, and is written whole,
+    // in the window's locale whatever the default one.
     void factsBeyondIntRange() {
-        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
-        const QString facts =
-            FactsText(TimeDifferenceFacts{.TotalSeconds = 3'000'000'001, .Hours = 0, .Minutes = 0, .Seconds = 0});
+        const QString facts = FactsText(TimeDifferenceFacts{3'000'000'001, 0, 0, 0}, QLocale("en_GB"));
         QCOMPARE(facts.section('\n', 1), QStringLiteral("3,000,000,001 seconds"));
-        QLocale::setDefault(QLocale::c());
+    }
+
+    // One language for the whole window: the user's first language shipped in its script, its
+    // country's own where shipped, else English; dates and numbers written in that language.
+    void languageChosen() {
+        const std::tuple<const char*, const char*, const char*> rows[] = {
+            {"de_AT", "de", "de_AT"}, {"pt_PT", "pt_BR", "pt_PT"}, {"pt_BR", "pt_BR", "pt_BR"}, {"zh_TW", "", "en_US"},
+            {"zh_HK", "", "en_HK"},   {"sv_SE", "", "en_SE"},      {"en_GB", "", "en_GB"},      {"C", "", "C"},
+            {"ar_MA", "ar", "ar_MA"}, {"fa_AF", "fa", "fa_AF"},    {"sr_RS", "", "en_US"}};
+        for (const auto& [user, language, locale] : rows) {
+            const Translations translations{QLocale(user)};
+            QCOMPARE(translations.Language(), QLatin1String(language));
+            QCOMPARE(translations.Locale().name(), QLatin1String(locale));
+        }
+        // With two of one language, the user's country's.
+        QCOMPARE(ShippedLanguage(QLocale("pt_PT"), {"pt_BR", "pt_PT"}), QStringLiteral("pt_PT"));
+    }
+
+    // Backspace takes the last character of a difference as the user sees it, in any language;
+    // the engine's own rule decides whether it takes one, and a separator is added to what is seen.
+    void differenceEdited() {
+        const std::tuple<const char*, std::string_view, QString, const char*> rows[] = {
+            {"C", kDateMode, "11/05/2000 Dif 9/10/2011 = Backspace", "11 Years: 4 Months: 28 Day"},
+            {"de", kDateMode, "11/05/2000 Dif 9/10/2011 = Backspace Backspace", "11 Jahre: 4 Monate: 28 Ta"},
+            {"de", kDateMode, "11/05/2000 Dif 9/10/2011 = Backspace /", "11 Jahre: 4 Monate: 28 Tag/"},
+            {"de", kDateMode, "1/1/2000 Dif 8/1/2000 = Backspace", "0 Jahre: 0 Monate: 7 Tage"},
+            {"de", kDateMode, "11/05/2000 Dif 9/10/2011 = Backspace 5", "5"},
+            {"de", kDateMode, "11/05/2000 Dif 9/10/2011 = Backspace CE /", "/"},
+            {"de", kTimeMode, "11:05:20 Dif 19:10:23 = Backspace Backspace", "8 Std.: 5 Min.: 3 Sek"}};
+        for (const auto& [language, mode, keys, shown] : rows) {
+            const Translations translations{QLocale(language)};
+            QCOMPARE(Shown(mode, keys), QString::fromUtf8(shown));
+        }
+        QCOMPARE(WithoutLastCharacter(QString::fromUtf8("\u2068\u0661\u2069 \u0633\u0646\u0629\u064b")),
+                 QString::fromUtf8("\u2068\u0661\u2069 \u0633\u0646"));
+        QCOMPARE(WithoutLastCharacter(QString::fromUtf8("\u0633 \u2068\u0661\u0662\u2069")),
+                 QString::fromUtf8("\u0633 \u2068\u0661\u2069"));
+        QCOMPARE(WithoutLastCharacter(QString::fromUtf8("\u0633 \u2068\u0661\u2069")), QString::fromUtf8("\u0633 "));
+    }
+
+    // In a right-to-left language every date, time and number of a worded text is isolated, in
+    // the locale's digits in the facts and in 0-9 on the display; elsewhere nothing is.
+    void isolatedInRightToLeft() {
+        using std::chrono::year;
+        const DateDifferenceFacts facts{year{2000} / 5 / 11, year{2011} / 10 / 9, 4168, 2977, 11, 4, 28};
+        static const QRegularExpression kIsolate(QStringLiteral("\\x{2068}[^\\x{2068}\\x{2069}]*\\x{2069}"));
+        static const QRegularExpression kDigit(QStringLiteral("\\d"));
+        for (const QString& language : ShippedLanguages()) {
+            const Translations translations{QLocale(language)};
+            const QString texts = DateDifferenceText(11, 4, 28) + '\n' + FactsText(facts, translations.Locale()) +
+                                  '\n' + TimeDifferenceText(8, 5, 3);
+            QString outside = texts;
+            while (outside.contains(kIsolate)) outside.remove(kIsolate);
+            const bool rightToLeft = translations.Locale().textDirection() == Qt::RightToLeft;
+            QVERIFY2(rightToLeft ? !outside.contains(kDigit) : outside == texts, qPrintable(language + ": " + texts));
+        }
     }
 };
 
