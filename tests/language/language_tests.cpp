@@ -168,9 +168,10 @@ private slots:
     // country's own where shipped, else English; dates and numbers written in that language.
     void languageChosen() {
         const std::tuple<const char*, const char*, const char*> rows[] = {
-            {"de_AT", "de", "de_AT"}, {"pt_PT", "pt_BR", "pt_PT"}, {"pt_BR", "pt_BR", "pt_BR"}, {"zh_TW", "", "en_US"},
-            {"zh_HK", "", "en_HK"},   {"sv_SE", "", "en_SE"},      {"en_GB", "", "en_GB"},      {"C", "", "C"},
-            {"ar_MA", "ar", "ar_MA"}, {"fa_AF", "fa", "fa_AF"},    {"sr_RS", "", "en_US"}};
+            {"de_AT", "de", "de_AT"},    {"pt_PT", "pt_BR", "pt_PT"}, {"pt_BR", "pt_BR", "pt_BR"},
+            {"zh_SG", "zh_CN", "zh_SG"}, {"zh_TW", "", "en_US"},      {"zh_HK", "", "en_HK"},
+            {"sv_SE", "", "en_SE"},      {"en_GB", "", "en_GB"},      {"C", "", "C"},
+            {"ar_MA", "ar", "ar_MA"},    {"fa_AF", "fa", "fa_AF"},    {"sr_RS", "", "en_US"}};
         for (const auto& [user, language, locale] : rows) {
             const Translations translations{QLocale(user)};
             QCOMPARE(translations.Language(), QLatin1String(language));
@@ -190,7 +191,10 @@ private slots:
             {"de", kDateMode, "1/1/2000 Dif 8/1/2000 = Backspace", "0 Jahre: 0 Monate: 7 Tage"},
             {"de", kDateMode, "11/05/2000 Dif 9/10/2011 = Backspace 5", "5"},
             {"de", kDateMode, "11/05/2000 Dif 9/10/2011 = Backspace CE /", "/"},
-            {"de", kTimeMode, "11:05:20 Dif 19:10:23 = Backspace Backspace", "8 Std.: 5 Min.: 3 Sek"}};
+            {"de", kTimeMode, "11:05:20 Dif 19:10:23 = Backspace Backspace", "8 Std.: 5 Min.: 3 Sek"},
+            // Shorter than the engine's English: emptied while the engine still holds text.
+            {"ja", kDateMode, "11/05/2000 Dif 9/10/2011 =" + QString(" Backspace").repeated(9), ""},
+            {"ja", kDateMode, "11/05/2000 Dif 9/10/2011 = Backspace Backspace", "11年4か月2"}};
         for (const auto& [language, mode, keys, shown] : rows) {
             const Translations translations{QLocale(language)};
             QCOMPARE(Shown(mode, keys), QString::fromUtf8(shown));
