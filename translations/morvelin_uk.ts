@@ -10,7 +10,7 @@
     </message>
     <message>
         <source>Backspace</source>
-        <translation>Backspace</translation>
+        <translation>Стерти</translation>
     </message>
     <message>
         <source>Deletes the last character of the entry</source>
