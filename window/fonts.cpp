@@ -4,11 +4,12 @@
 
 namespace {
 
-// Noto Sans CJK by the region whose forms of the Han characters a language's readers expect.
+// The face Debian's desktops draw the language's Han characters and kana or hangul in, in the
+// forms of its own region: VL Gothic for Japanese, Noto Sans CJK for Chinese and Korean.
 QString HanFamily(QLocale::Script script) {
     switch (script) {
         case QLocale::JapaneseScript:
-            return QStringLiteral("Noto Sans CJK JP");
+            return QStringLiteral("VL PGothic");
         case QLocale::KoreanScript:
             return QStringLiteral("Noto Sans CJK KR");
         case QLocale::TraditionalHanScript:
@@ -23,7 +24,7 @@ QString HanFamily(QLocale::Script script) {
 QFont FaceFont(const QString& face, double points, bool bold, const QLocale& language) {
     QStringList families{face};
     for (const char* fallback :
-         {"Liberation Sans", "Arimo", "Arial", "Helvetica", "Nimbus Sans", "Noto Sans Arabic UI", "Noto Sans Hebrew"}) {
+         {"Liberation Sans", "Arimo", "Arial", "Helvetica", "Nimbus Sans", "Noto Sans Arabic UI", "DejaVu Sans"}) {
         if (!families.contains(QLatin1String(fallback))) families << QLatin1String(fallback);
     }
     families << HanFamily(language.script());
