@@ -462,14 +462,22 @@ private slots:
         }
     }
 
-    // One language a window, the user's: Portuguese for Portugal, a difference edited in German.
+    // One language a window, the user's: Portuguese for Portugal, a difference edited in German
+    // and Japanese.
     // Arabic, Hebrew and Persian words run right to left, the options from the right; the display
     // keeps its place and its right alignment, the engine's digits left to right, and the keypad
     // reads left to right in every language.
     void usersLanguage() {
         const std::tuple<const char*, const char*, const char*> rows[] = {
             {"pt_PT", "[Date] 11/05/2000 Dif 9/10/2011 =", "11 anos: 4 meses: 28 dias"},
-            {"de_DE", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace", "11 Jahre: 4 Monate: 28 Tag"},
+            // Backspace and a separator edit what the user sees; the engine's rule decides.
+            {"de_DE", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace Backspace", "11 Jahre: 4 Monate: 28 Ta"},
+            {"de_DE", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace /", "11 Jahre: 4 Monate: 28 Tag/"},
+            {"de_DE", "[Date] 1/1/2000 Dif 8/1/2000 = Backspace", "0 Jahre: 0 Monate: 7 Tage"},
+            {"de_DE", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace 5", "5"},
+            {"de_DE", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace CE /", "/"},
+            {"de_DE", "[Time] 11:05:20 Dif 19:10:23 = Backspace Backspace", "8 Std.: 5 Min.: 3 Sek"},
+            {"ja_JP", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace Backspace", "11年4か月2"},
             {"ar_EG", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace", nullptr},
             {"he_IL", "[Time] 11:05:20 Dif 19:10:23 =", nullptr},
             {"fa_IR", "[Date] Dif", nullptr},
