@@ -346,7 +346,8 @@ void frmZorvane::MirrorKeys() {
         const AccessibleKey& key = *FindAccessibleKey(enabled ? engine_.CalcMode : kNumberMode, caption);
         cmdCalc[i]->setAccessibleName(Translated("AccessibleKey", key.Name));
         QString description = Translated("AccessibleKey", enabled ? key.Description : kUnavailableDescription);
-        if (enabled && key.Description == kTypesDigit) description = description.arg(QLatin1Char(key.Caption.front()));
+        if (enabled && key.Description == kTypesDigit)
+            description = Sentence(description, QString(QLatin1Char(key.Caption.front())));
         cmdCalc[i]->setAccessibleDescription(description);
     }
     DescribeDisplay();
