@@ -140,8 +140,12 @@ private slots:
     // A count beyond Qt's int keeps the plural form its last digits call for, and is written whole,
     // in the window's locale whatever the default one.
     void factsBeyondIntRange() {
-        const QString facts = FactsText(TimeDifferenceFacts{3'000'000'001, 0, 0, 0}, QLocale("en_GB"));
-        QCOMPARE(facts.section('\n', 1), QStringLiteral("3,000,000,001 seconds"));
+        for (const auto& [locale, seconds] : {std::pair{"en_GB", "3,000,000,001 seconds"},
+                                              std::pair{"ru_RU", "3\u00a0000\u00a0000\u00a0001 секунда"}}) {
+            const Translations translations{QLocale(locale)};
+            const QString facts = FactsText(TimeDifferenceFacts{3'000'000'001, 0, 0, 0}, translations.Locale());
+            QCOMPARE(facts.section('\n', 1), QString::fromUtf8(seconds));
+        }
     }
 
     // One language for the whole window: the user's first language shipped in its script, its
