@@ -58,13 +58,9 @@ def controls(frame, separators):
     return by_role, keys, press, select
 
 
-def words(texts):
-    return {word.lower() for text in texts for word in re.findall(r"[^\W\d_]{3,}", text)}
-
-
 def difference_texts(frame):
     """Date selected and 1/1/2000 Dif 8/1/2000 = pressed by index: the texts a reader hears then."""
-    by_role = lambda role: [child for child in frame if child.getRole() == role]
+    by_role = controls(frame, {})[0]
     keys, options = by_role(pyatspi.ROLE_PUSH_BUTTON), list(by_role(pyatspi.ROLE_PANEL)[0])
     act(options[1], "Toggle")
     for key in [*[PAD[c] for c in "1/1/2000"], DIFFERENCE, *[PAD[c] for c in "8/1/2000"], EQUALS]:
@@ -73,6 +69,9 @@ def difference_texts(frame):
     texts = [node.name for node in options + keys] + [display.queryText().getText(0, -1), display.description]
     left = lambda node: node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x
     return texts, [left(option) for option in options], [left(keys[PAD[c]]) for c in "789"]
+
+
+words = lambda texts: {word.lower() for text in texts for word in re.findall(r"[^\W\d_]{3,}", text)}
 
 
 def world_failures(frame, locale, english):
