@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace {
 
@@ -87,7 +88,9 @@ bool IsDifference(const DisplayFacts& facts) {
     return std::holds_alternative<DateDifferenceFacts>(facts) || std::holds_alternative<TimeDifferenceFacts>(facts);
 }
 
-bool IsDigit(std::string_view caption) { return caption.size() == 1 && caption[0] >= '0' && caption[0] <= '9'; }
+bool IsDigit(std::string_view caption) {
+    return caption.size() == 1 && std::isdigit(static_cast<unsigned char>(caption.front()));
+}
 
 }  // namespace
 
