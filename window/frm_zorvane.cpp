@@ -67,8 +67,6 @@ frmZorvane::frmZorvane(const QLocale& language, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       language_(language) {
     AnnounceFrmZorvaneAsWindow();
-    // Every control inherits it; only the option buttons' places follow it (PlaceOptions).
-    setLayoutDirection(language_.textDirection());
     setWindowTitle(QStringLiteral("Morvelin"));
     setWindowIcon(MorvelinWindowIcon());
     setFont(WindowFont(language_));
@@ -97,6 +95,9 @@ frmZorvane::frmZorvane(const QLocale& language, QWidget* parent)
         optionGroup_->addButton(Option1[slot], i);
     }
     Option1[0]->setChecked(true);
+    // Every control inherits it but the keys, which keep left to right. Set once the options
+    // exist: a change of direction places them again (changeEvent).
+    setLayoutDirection(language_.textDirection());
     PlaceOptions();
     // On a change of selection only, by mouse, Space or arrow keys alike; re-selecting the
     // selected button changes nothing.
