@@ -10,7 +10,9 @@ int main(int argc, char* argv[]) {
     const Translations translations{QLocale()};
     // Lets a desktop shell match the window with its menu entry, and so show the entry's icon.
     QApplication::setDesktopFileName(QStringLiteral("morvelin"));
-    frmZorvane window;
+    // Qt's own windows too (the tooltip, the display's context menu) run in the language's direction.
+    QApplication::setLayoutDirection(translations.Locale().textDirection());
+    frmZorvane window(translations.Locale());
     window.show();
     return QApplication::exec();
 }

@@ -1,23 +1,64 @@
 #include "translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
+#include <QList>
 
-Translations::Translations(const QLocale& locale) {
+namespace {
+
+QLocale WordingLocale(const QLocale& user, const QString& language) {
+    const QLocale spoken(language.isEmpty() ? QStringLiteral("en") : language);
+    const bool englishUser = language.isEmpty() && user.language() == QLocale::C;
+    if (user.language() == spoken.language() || englishUser) return user;
+    return {spoken.language(), spoken.script(), user.territory()};
+}
+
+}  // namespace
+
+QStringList ShippedLanguages() {
+    QStringList languages;
+    const QDir folder(QString::fromLatin1(kTranslationsFolder));
+    for (const QString& file : folder.entryList({QStringLiteral("morvelin_*.qm")})) {
+        languages << file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+    }
+    return languages;
+}
+
+QString ShippedLanguage(const QLocale& user, const QStringList& shipped) {
+    QList<QLocale::Language> tried;
+    for (const QString& name : user.uiLanguages()) {
+        const QLocale wanted(name);
+        if (tried.contains(wanted.language())) continue;
+        tried << wanted.language();
+        QString sameScript;
+        for (const QString& language : shipped) {
+            const QLocale offered(language);
+            if (offered.language() != wanted.language() || offered.script() != wanted.script()) continue;
+            if (offered.territory() == wanted.territory()) return language;
+            if (sameScript.isEmpty()) sameScript = language;
+        }
+        if (!sameScript.isEmpty()) return sameScript;
+    }
+    return {};
+}
+
+Translations::Translations(const QLocale& user) {
     const QString folder = QString::fromLatin1(kTranslationsFolder);
     // Searched last, so installed first.
     if (english_.load(QStringLiteral("morvelin_en"), folder)) QCoreApplication::installTranslator(&english_);
-    // An English locale finds morvelin_en again, which is no harm.
-    if (program_.load(locale, QStringLiteral("morvelin"), QStringLiteral("_"), folder) &&
-        program_.language() != QLatin1String("en")) {
+    const QString language = ShippedLanguage(user, ShippedLanguages());
+    if (!language.isEmpty() && language != QLatin1String("en") &&
+        program_.load(QStringLiteral("morvelin_") + language, folder)) {
         QCoreApplication::installTranslator(&program_);
-        language_ = program_.language();
-        // Only with a language of ours, so that a window in English has no German context menu.
-        if (qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        language_ = language;
+        // Only with a language of ours, so that a window in English has no German context menu; in
+        // the language chosen, not the user's first one: Qt's Portuguese is pt_BR's.
+        if (qt_.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(&qt_);
         }
     }
+    locale_ = WordingLocale(user, language_);
 }
 
 Translations::~Translations() {

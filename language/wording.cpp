@@ -4,9 +4,11 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace {
 
@@ -47,12 +49,17 @@ constexpr std::array<std::string_view, 3> kDisplayMessages{
     QT_TRANSLATE_NOOP("Display", "Error! Wrong Time format"),
 };
 
+constexpr QChar kFirstStrongIsolate{0x2068};
+constexpr QChar kPopDirectionalIsolate{0x2069};
+
 QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString Difference(const char* large, const char* middle, const char* small, std::int64_t largeCount,
                    std::int64_t middleCount, std::int64_t smallCount) {
     const auto piece = [](const char* unit, std::int64_t count) {
-        return QCoreApplication::translate("Display", unit, nullptr, static_cast<int>(count));
+        const QString text = QCoreApplication::translate("Display", unit, nullptr, static_cast<int>(count));
+        const QString digits = QString::number(count);
+        return QString(text).replace(digits, Isolated(digits, text));
     };
     //: A difference on the display, "11 Years: 4 Months: 28 Days": %1 to %3 are the three counts
     //: with their units, largest first.
@@ -75,6 +82,14 @@ QString HelpLineText(const HelpLine& line) {
             break;
     }
     return FromView(line.English);
+}
+
+bool IsDifference(const DisplayFacts& facts) {
+    return std::holds_alternative<DateDifferenceFacts>(facts) || std::holds_alternative<TimeDifferenceFacts>(facts);
+}
+
+bool IsDigit(std::string_view caption) {
+    return caption.size() == 1 && std::isdigit(static_cast<unsigned char>(caption.front()));
 }
 
 }  // namespace
@@ -115,4 +130,45 @@ QString HelpText(std::string_view mode) {
     QStringList lines;
     for (const HelpLine& line : HelpLinesOf(mode)) lines << HelpLineText(line);
     return lines.join(QLatin1Char('\r'));
+}
+
+QString Isolated(const QString& inserted, const QString& sentence) {
+    if (!sentence.isRightToLeft()) return inserted;
+    return kFirstStrongIsolate + inserted + kPopDirectionalIsolate;
+}
+
+QString WithoutLastCharacter(QString text) {
+    qsizetype end = text.size();
+    while (end > 0 && (text[end - 1] == kPopDirectionalIsolate || text[end - 1] == kFirstStrongIsolate)) --end;
+    if (end > 0) {
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+        characters.setPosition(end);
+        const qsizetype start = characters.toPreviousBoundary();
+        text.remove(start, end - start);
+    }
+    // An isolate left empty.
+    return text.remove(QString(kFirstStrongIsolate) + kPopDirectionalIsolate);
+}
+
+QString DisplayWording::Shown(const PressResult& result, std::string_view caption) {
+    const std::string& text = result.DisplayText;
+    if (IsDifference(result.Facts)) {
+        edited_ = text;
+        shown_ = DisplayText(result);
+        return shown_;
+    }
+    // A digit starts a fresh entry after a result; an entry emptied shows empty in any language.
+    const bool editing = !edited_.empty() && !text.empty() && !IsDigit(caption);
+    if (editing && caption == "Backspace" && text.size() + 1 == edited_.size() && edited_.starts_with(text)) {
+        shown_ = WithoutLastCharacter(shown_);
+    } else if (editing && text.starts_with(edited_)) {
+        // Unchanged (Backspace on a value of 0, +/- on a date), or with a separator added.
+        shown_ += QString::fromStdString(text.substr(edited_.size()));
+    } else {
+        edited_.clear();
+        shown_.clear();
+        return DisplayText(result);
+    }
+    edited_ = text;
+    return shown_;
 }

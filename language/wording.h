@@ -3,8 +3,10 @@
 #include "calc_engine.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The engine speaks English in a few fixed texts and hands the rest as values; these word them
@@ -29,3 +31,32 @@ QString TimeDifferenceText(std::int64_t hours, std::int64_t minutes, std::int64_
 
 // The mode's usage help, lines separated by carriage returns; empty in Number mode.
 QString HelpText(std::string_view mode);
+
+// A date, time or number set into a translated sentence: where the sentence runs right to left,
+// isolated (U+2068 first strong isolate to U+2069 pop directional isolate), so that it reads in
+// its own order whatever stands beside it; elsewhere as it is.
+QString Isolated(const QString& inserted, const QString& sentence);
+
+// A translated sentence with its arguments %1, %2... set in, each isolated as above.
+template <typename... Arguments>
+QString Sentence(const QString& sentence, const Arguments&... arguments) {
+    return sentence.arg(Isolated(arguments, sentence)...);
+}
+
+// The text without its last character as the user sees it: a letter with its marks, never an
+// isolate's invisible bounds alone, which stay paired.
+QString WithoutLastCharacter(QString text);
+
+// What the display shows for each press, a difference in the user's language included. The engine
+// keeps a difference as its English text and edits it as any entry (Backspace takes its last
+// character, a separator is added to it); such an edit is made to what the user sees instead, so
+// that the display never turns English.
+class DisplayWording {
+public:
+    // `caption` is the English caption of the key pressed.
+    QString Shown(const PressResult& result, std::string_view caption);
+
+private:
+    std::string edited_;  // the engine's text of the difference last worded, as edited since
+    QString shown_;       // what the display shows for it
+};

@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
@@ -61,38 +62,43 @@ bool IsForeignLetter(const QKeyEvent& key) {
 
 }  // namespace
 
-frmZorvane::frmZorvane(QWidget* parent)
+frmZorvane::frmZorvane(const QLocale& language, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      language_(language) {
     AnnounceFrmZorvaneAsWindow();
     setWindowTitle(QStringLiteral("Morvelin"));
     setWindowIcon(MorvelinWindowIcon());
-    setFont(WindowFont());
+    setFont(WindowFont(language_));
     setFixedSize(ToPixels(kClientWidth), ToPixels(kClientHeight));
 
     lblDisplay = new QLineEdit(this);
     lblDisplay->setGeometry(ToPixels(kDisplayRect));
-    lblDisplay->setFont(DisplayFont());
-    lblDisplay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblDisplay->setFont(DisplayFont(language_));
+    // Right in either direction: the display's numbers stand where a calculator's do.
+    lblDisplay->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     lblDisplay->setAccessibleName(Translated("AccessibleMode", kDisplayName));
 
     //: The caption of the frame round the three mode buttons ("Mode").
     Frame1 = new QGroupBox(tr("Modul"), this);
     Frame1->setGeometry(ToPixels(kFrameRect));
-    Frame1->setFont(FrameFont());
+    Frame1->setFont(FrameFont(language_));
     StyleFrame();
 
     optionGroup_ = new QButtonGroup(this);
     for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
         const auto slot = static_cast<std::size_t>(i);
         Option1[slot] = new QRadioButton(Translated("frmZorvane", kOptionCaptions[slot]), Frame1);
-        Option1[slot]->setGeometry(ToPixels(kOptionRects[slot]));
         // Set explicitly, or the buttons would inherit the frame's bold caption font.
-        Option1[slot]->setFont(WindowFont());
+        Option1[slot]->setFont(WindowFont(language_));
         Option1[slot]->setAccessibleDescription(Translated("AccessibleMode", kAccessibleModes[slot].OptionDescription));
         optionGroup_->addButton(Option1[slot], i);
     }
     Option1[0]->setChecked(true);
+    // Every control inherits it but the keys, which keep left to right. Set once the options
+    // exist: a change of direction places them again (changeEvent).
+    setLayoutDirection(language_.textDirection());
+    PlaceOptions();
     // On a change of selection only, by mouse, Space or arrow keys alike; re-selecting the
     // selected button changes nothing.
     connect(optionGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
@@ -103,7 +109,9 @@ frmZorvane::frmZorvane(QWidget* parent)
         const auto slot = static_cast<std::size_t>(i);
         auto* button = new PadKey(KeyCaption(kKeyTable[slot].Number), this);
         button->setGeometry(ToPixels(kPadRects[slot]));
-        button->setFont(PadFont());
+        button->setFont(PadFont(language_));
+        // A calculator's keypad reads left to right in every language: "1/x" and "+/-" too.
+        button->setLayoutDirection(Qt::LeftToRight);
         connect(button, &QPushButton::clicked, this, [this, i] { cmdCalc_Click(i); });
         cmdCalc[slot] = button;
     }
@@ -143,9 +151,16 @@ void frmZorvane::StyleFrame() {
                               .arg(FrameBorderColour(palette()).name()));
 }
 
+void frmZorvane::PlaceOptions() {
+    for (std::size_t i = 0; i < Option1.size(); ++i) {
+        Option1[i]->setGeometry(QStyle::visualRect(layoutDirection(), Frame1->rect(), ToPixels(kOptionRects[i])));
+    }
+}
+
 void frmZorvane::changeEvent(QEvent* event) {
     // A theme switched while the program runs: the border's colour follows the new palette.
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) StyleFrame();
+    if (event->type() == QEvent::LayoutDirectionChange) PlaceOptions();
     QWidget::changeEvent(event);
 }
 
@@ -182,17 +197,21 @@ void frmZorvane::CentreOuterFrame() {
 
 void frmZorvane::cmdCalc_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kKeyCount)) return;
-    ShowPressResult(engine_.Press(index));
+    const std::string_view caption = engine_.Caption(index);
+    const PressResult result = engine_.Press(index);
+    ShowPressResult(result, displayWording_.Shown(result, caption));
 }
 
-void frmZorvane::ShowPressResult(const PressResult& result) {
+void frmZorvane::ShowPressResult(const PressResult& result, const QString& shown) {
     if (result.Beep) QApplication::beep();
-    ShowDisplay(DisplayText(result), result.Facts);
+    ShowDisplay(shown, result.Facts);
 }
 
 void frmZorvane::ShowDisplay(const QString& text, const DisplayFacts& facts) {
+    // Words run in their language's direction; the engine's digits and signs left to right.
+    lblDisplay->setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     lblDisplay->setText(text);
-    lblDisplay->setToolTip(FactsText(facts));
+    lblDisplay->setToolTip(FactsText(facts, language_));
     DescribeDisplay();
 }
 
@@ -222,6 +241,7 @@ void frmZorvane::PasteIntoPad() {
     }
     // The engine takes every key, the display is written once with the last result.
     std::optional<PressResult> last;
+    QString shown;
     bool beep = false;
     // The display's own text, copied here, is in the display's notation whatever the locale's:
     // "1.234" is then one point two three four.
@@ -233,12 +253,14 @@ void frmZorvane::PasteIntoPad() {
     }
     // The reader names no key the mode disables.
     for (const ButtonIndex index : *keys) {
+        const std::string_view caption = engine_.Caption(index);
         last = engine_.Press(index);
+        shown = displayWording_.Shown(*last, caption);
         beep = beep || last->Beep;
     }
     if (!last) return;
     last->Beep = beep;
-    ShowPressResult(*last);
+    ShowPressResult(*last, shown);
 }
 
 void frmZorvane::Option1_Click(int index) {
@@ -325,7 +347,8 @@ void frmZorvane::MirrorKeys() {
         const AccessibleKey& key = *FindAccessibleKey(enabled ? engine_.CalcMode : kNumberMode, caption);
         cmdCalc[i]->setAccessibleName(Translated("AccessibleKey", key.Name));
         QString description = Translated("AccessibleKey", enabled ? key.Description : kUnavailableDescription);
-        if (enabled && key.Description == kTypesDigit) description = description.arg(QLatin1Char(key.Caption.front()));
+        if (enabled && key.Description == kTypesDigit)
+            description = Sentence(description, QString(QLatin1Char(key.Caption.front())));
         cmdCalc[i]->setAccessibleDescription(description);
     }
     DescribeDisplay();

@@ -6,6 +6,7 @@
 
 #include "calc_engine.h"
 #include "key_map.h"
+#include "wording.h"
 
 #include <QLocale>
 #include <QString>
@@ -29,7 +30,9 @@ class frmZorvane : public QWidget {
 
 public:
     // Builds every control and runs Form_Load, so the window is centred and ready when shown.
-    explicit frmZorvane(QWidget* parent = nullptr);
+    // `language` is the locale the window speaks (Translations::Locale): it words the tooltip's
+    // dates and numbers, and its direction is the window's.
+    explicit frmZorvane(const QLocale& language, QWidget* parent = nullptr);
     ~frmZorvane() override;
 
     // The only road from a pad button, or a shortcut naming it, to the engine.
@@ -55,9 +58,12 @@ private:
     void CentreOuterFrame();
     // Frame1's border in a colour that stands out from the window under the palette in force.
     void StyleFrame();
+    // The option buttons inside Frame1, in reading order: from the right in a right-to-left
+    // language. The frame itself, the display and the pad keep their places.
+    void PlaceOptions();
     // Writes the display, with what the engine tells of it as its tooltip and description.
     void ShowDisplay(const QString& text, const DisplayFacts& facts = {});
-    void ShowPressResult(const PressResult& result);
+    void ShowPressResult(const PressResult& result, const QString& shown);
     void DescribeDisplay();
     void CopyDisplay();
     void PasteIntoPad();
@@ -70,6 +76,8 @@ private:
     const Notation& UserNotation();
 
     CalcEngine engine_;
+    QLocale language_;
+    DisplayWording displayWording_;
     QLocale notationLocale_;
     std::optional<Notation> notation_;
     QString lastCopied_;  // what Ctrl+C last put on the clipboard

@@ -3,9 +3,13 @@
 # keys, 7 + 8 = pressed through the keys' actions and read back from the display, the help shown
 # once Date is selected through its option button, and the display's description of a date
 # difference, of a period being typed and of a time moved past midnight by it. Then in German
-# (de_DE.UTF-8): the keys' names, a difference on the display and its description.
+# (de_DE.UTF-8): the keys' names, a difference on the display and its description. Then in each
+# language that is neither Latin-script European nor English: the option buttons, the keys'
+# names, a difference and its description without an English word; in Arabic, Hebrew and Persian
+# the options running from the right, and 7 8 9 from the left in every language.
 # Usage, inside a D-Bus session on an X display: atspi_check.py PROGRAM
 import os
+import re
 import subprocess
 import sys
 import time
@@ -14,6 +18,11 @@ import pyatspi
 
 SEPARATORS = {"/": "Date separator", ":": "Time separator"}
 GERMAN_SEPARATORS = {"/": "Datumstrennzeichen", ":": "Zeittrennzeichen"}
+# Keys by index, pressed whatever their names: digits, the separator, Dif and =.
+PAD = {"7": 3, "8": 4, "9": 5, "4": 8, "5": 9, "6": 10, "1": 13, "2": 14, "3": 15, "0": 18, "/": 20}
+DIFFERENCE, EQUALS = 11, 22
+WORLD = {"ar_EG": True, "he_IL": True, "fa_IR": True, "ja_JP": False, "zh_CN": False, "ko_KR": False,
+         "tr_TR": False, "uk_UA": False}  # locale: whether it reads right to left
 NUMBER_KEYS = ("Backspace,Clear entry,Clear all,7,8,9,Divide,Square root,4,5,6,Multiply,Percent,"
                "1,2,3,Subtract,Reciprocal,0,Change sign,Decimal point,Add,Equals").split(",")
 
@@ -47,6 +56,33 @@ def controls(frame, separators):
         act(next(option for option in by_role(pyatspi.ROLE_PANEL)[0] if option.name == mode), "Toggle")
 
     return by_role, keys, press, select
+
+
+def difference_texts(frame):
+    """Date selected and 1/1/2000 Dif 8/1/2000 = pressed by index: the texts a reader hears then."""
+    by_role = controls(frame, {})[0]
+    keys, options = by_role(pyatspi.ROLE_PUSH_BUTTON), list(by_role(pyatspi.ROLE_PANEL)[0])
+    act(options[1], "Toggle")
+    for key in [*[PAD[c] for c in "1/1/2000"], DIFFERENCE, *[PAD[c] for c in "8/1/2000"], EQUALS]:
+        act(keys[key], "Press")
+    display = by_role(pyatspi.ROLE_TEXT)[0]
+    texts = [node.name for node in options + keys] + [display.queryText().getText(0, -1), display.description]
+    left = lambda node: node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x
+    return texts, [left(option) for option in options], [left(keys[PAD[c]]) for c in "789"]
+
+
+words = lambda texts: {word.lower() for text in texts for word in re.findall(r"[^\W\d_]{3,}", text)}
+
+
+def world_failures(frame, locale, english):
+    texts, options, pad = difference_texts(frame)
+    heard = sorted(words(texts) & english)
+    facts = texts[-1]
+    checks = {f"{locale}: English words {heard} in {texts}": not heard,
+              f"{locale}: the options stand at {options}": options == sorted(options, reverse=WORLD[locale]),
+              f"{locale}: 7 8 9 stand at {pad}": pad == sorted(pad),
+              f"{locale}: a difference is described as {facts!r}": facts.count("\n") == 3}
+    return [what for what, passed in checks.items() if not passed]
 
 
 def failures(frame):
@@ -103,6 +139,10 @@ def run(check, **environment):
 
 found = run(failures, LANGUAGE="", LC_ALL="C.UTF-8")
 found += run(german_failures, LANGUAGE="de", LC_ALL="de_DE.UTF-8")
+english_texts = []
+found += run(lambda frame: english_texts.extend(difference_texts(frame)[0]) or [], LANGUAGE="", LC_ALL="C.UTF-8")
+for locale in WORLD:
+    found += run(lambda frame: world_failures(frame, locale, words(english_texts)), LANGUAGE="", LC_ALL=f"{locale}.UTF-8")
 for failure in found:
     print("atspi_check:", failure, file=sys.stderr)
 sys.exit(1 if found else 0)

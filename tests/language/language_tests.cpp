@@ -1,11 +1,14 @@
 // The user's notation and language without a window: what a paste presses in each mode and
-// locale, and how the facts of a result are worded.
+// locale, how the facts of a result are worded, the language a user gets, and what the display
+// shows as a worded difference is edited.
 #include "facts_text.h"
 #include "key_map.h"
 #include "paste_reader.h"
 #include "translations.h"
+#include "wording.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <optional>
@@ -134,13 +137,60 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
     }
 
-    // A count beyond Qt's int keeps the plural form its last digits call for, and is written whole.
+    // A count beyond Qt's int keeps the plural form its last digits call for, and is written whole,
+    // in the window's locale whatever the default one.
     void factsBeyondIntRange() {
-        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
-        const QString facts =
-            FactsText(TimeDifferenceFacts{.TotalSeconds = 3'000'000'001, .Hours = 0, .Minutes = 0, .Seconds = 0});
-        QCOMPARE(facts.section('\n', 1), QStringLiteral("3,000,000,001 seconds"));
-        QLocale::setDefault(QLocale::c());
+        for (const auto& [locale, seconds] : {std::pair{"en_GB", "3,000,000,001 seconds"},
+                                              std::pair{"ru_RU", "3\u00a0000\u00a0000\u00a0001 секунда"}}) {
+            const Translations translations{QLocale(locale)};
+            const QString facts = FactsText(TimeDifferenceFacts{3'000'000'001, 0, 0, 0}, translations.Locale());
+            QCOMPARE(facts.section('\n', 1), QString::fromUtf8(seconds));
+        }
+    }
+
+    // One language for the whole window: the user's first language shipped in its script, its
+    // country's own where shipped, else English; dates and numbers written in that language.
+    void languageChosen() {
+        const std::tuple<const char*, const char*, const char*> rows[] = {
+            {"de_AT", "de", "de_AT"},    {"pt_PT", "pt_BR", "pt_PT"}, {"pt_BR", "pt_BR", "pt_BR"},
+            {"zh_SG", "zh_CN", "zh_SG"}, {"zh_TW", "", "en_US"},      {"zh_HK", "", "en_HK"},
+            {"sv_SE", "", "en_SE"},      {"en_GB", "", "en_GB"},      {"C", "", "C"},
+            {"ar_MA", "ar", "ar_MA"},    {"fa_AF", "fa", "fa_AF"},    {"sr_RS", "", "en_US"}};
+        for (const auto& [user, language, locale] : rows) {
+            const Translations translations{QLocale(user)};
+            QCOMPARE(translations.Language(), QLatin1String(language));
+            QCOMPARE(translations.Locale().name(), QLatin1String(locale));
+        }
+        // With two of one language, the user's country's.
+        QCOMPARE(ShippedLanguage(QLocale("pt_PT"), {"pt_BR", "pt_PT"}), QStringLiteral("pt_PT"));
+    }
+
+    // What the user sees without its last character: a letter with its marks, an isolate's bounds
+    // kept paired or dropped with what they held.
+    void lastCharacterRemoved() {
+        for (const auto& [text, shorter] :
+             {std::pair{"\u2068\u0661\u2069 \u0633\u0646\u0629\u064b", "\u2068\u0661\u2069 \u0633\u0646"},
+              std::pair{"\u0633 \u2068\u0661\u0662\u2069", "\u0633 \u2068\u0661\u2069"},
+              std::pair{"\u0633 \u2068\u0661\u2069", "\u0633 "}, std::pair{"", ""}})
+            QCOMPARE(WithoutLastCharacter(QString::fromUtf8(text)), QString::fromUtf8(shorter));
+    }
+
+    // In a right-to-left language every date, time and number of a worded text is isolated, in
+    // the locale's digits in the facts and in 0-9 on the display; elsewhere nothing is.
+    void isolatedInRightToLeft() {
+        using std::chrono::year;
+        const DateDifferenceFacts facts{year{2000} / 5 / 11, year{2011} / 10 / 9, 4168, 2977, 11, 4, 28};
+        static const QRegularExpression kIsolate(QStringLiteral("\\x{2068}[^\\x{2068}\\x{2069}]*\\x{2069}"));
+        for (const QString& language : ShippedLanguages()) {
+            const Translations translations{QLocale(language)};
+            const QString texts = DateDifferenceText(11, 4, 28) + '\n' + FactsText(facts, translations.Locale()) +
+                                  '\n' + TimeDifferenceText(8, 5, 3);
+            QString outside = texts;
+            while (outside.contains(kIsolate)) outside.remove(kIsolate);
+            const bool rightToLeft = translations.Locale().textDirection() == Qt::RightToLeft;
+            QVERIFY2(rightToLeft ? !outside.contains(QRegularExpression(QStringLiteral("\\d"))) : outside == texts,
+                     qPrintable(language + ": " + texts));
+        }
     }
 };
 
