@@ -10,7 +10,7 @@
     </message>
     <message>
         <source>Backspace</source>
-        <translation>مسافة للخلف</translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>Deletes the last character of the entry</source>
@@ -549,7 +549,7 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     <message>
         <source>1/x</source>
         <extracomment>Key: reciprocal, 1 divided by the entry.</extracomment>
-        <translation>1/x</translation>
+        <translation>‎1/x</translation>
     </message>
     <message>
         <source>Dif</source>

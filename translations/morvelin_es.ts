@@ -368,11 +368,11 @@ y -qwindowtitle TÍTULO; consulte morvelin(1).</translation>
     <message>
         <source>next day</source>
         <extracomment>A clock time moved past midnight into the next day.</extracomment>
-        <translation>día siguiente</translation>
+        <translation>al día siguiente</translation>
     </message>
     <message>
         <source>previous day</source>
-        <translation>día anterior</translation>
+        <translation>el día anterior</translation>
     </message>
     <message numerus="yes">
         <source>%Ln day(s) later</source>

@@ -465,7 +465,7 @@ et -qwindowtitle TITRE&#xa0;; voir morvelin(1).</translation>
     <message>
         <source>Backspace</source>
         <extracomment>Key: deletes the last character typed (the wide key at the top left).</extracomment>
-        <translation>Retour</translation>
+        <translation>Retour arrière</translation>
     </message>
     <message>
         <source>CE</source>

@@ -485,7 +485,7 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     <message>
         <source>1/x</source>
         <extracomment>Key: reciprocal, 1 divided by the entry.</extracomment>
-        <translation>1/x</translation>
+        <translation>‎1/x</translation>
     </message>
     <message>
         <source>Dif</source>

@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>Shows the result; pressed again, repeats the last operation</source>
-        <translation>Mostra il risultato; premuto di nuovo, ripete l&apos;ultima operazione</translation>
+        <translation>Mostra il risultato; se lo si preme di nuovo, ripete l&apos;ultima operazione</translation>
     </message>
     <message>
         <source>Percent</source>
@@ -368,11 +368,11 @@ e -qwindowtitle TITOLO; vedere morvelin(1).</translation>
     <message>
         <source>next day</source>
         <extracomment>A clock time moved past midnight into the next day.</extracomment>
-        <translation>giorno successivo</translation>
+        <translation>il giorno dopo</translation>
     </message>
     <message>
         <source>previous day</source>
-        <translation>giorno precedente</translation>
+        <translation>il giorno prima</translation>
     </message>
     <message numerus="yes">
         <source>%Ln day(s) later</source>

@@ -235,8 +235,8 @@
     <message>
         <source>Qt&apos;s standard options apply as well, among them -platform NAME, -style STYLE
 and -qwindowtitle TITLE; see morvelin(1).</source>
-        <translation>Qt の標準オプション（-platform 名前、-style スタイル、
--qwindowtitle タイトル など）も使用できます。詳しくは morvelin(1) を参照してください。</translation>
+        <translation>Qt の標準オプション（-platform 名前、-style スタイル、-qwindowtitle タイトル
+など）も使用できます。詳しくは morvelin(1) を参照してください。</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -359,12 +359,12 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     <message>
         <source>%1 added</source>
         <extracomment>The period Add moved the date or time by: &quot;1 day, 0 months and 3 years added&quot;.</extracomment>
-        <translation>%1を加算</translation>
+        <translation>%1を加算しました</translation>
     </message>
     <message>
         <source>%1 subtracted</source>
         <extracomment>The period Sub moved the date or time back by: &quot;1 day, 0 months and 3 years subtracted&quot;.</extracomment>
-        <translation>%1を減算</translation>
+        <translation>%1を減算しました</translation>
     </message>
     <message>
         <source>next day</source>

@@ -359,12 +359,12 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     <message>
         <source>%1 added</source>
         <extracomment>The period Add moved the date or time by: &quot;1 day, 0 months and 3 years added&quot;.</extracomment>
-        <translation>%1 더함</translation>
+        <translation>더한 기간: %1</translation>
     </message>
     <message>
         <source>%1 subtracted</source>
         <extracomment>The period Sub moved the date or time back by: &quot;1 day, 0 months and 3 years subtracted&quot;.</extracomment>
-        <translation>%1 뺌</translation>
+        <translation>뺀 기간: %1</translation>
     </message>
     <message>
         <source>next day</source>

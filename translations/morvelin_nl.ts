@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>Takes the entry as a percentage of the first number</source>
-        <translation>Neemt de invoer als percentage van het eerste getal</translation>
+        <translation>Behandelt de invoer als percentage van het eerste getal</translation>
     </message>
     <message>
         <source>Change sign</source>
@@ -368,11 +368,11 @@ en -qwindowtitle TITEL; zie morvelin(1).</translation>
     <message>
         <source>next day</source>
         <extracomment>A clock time moved past midnight into the next day.</extracomment>
-        <translation>volgende dag</translation>
+        <translation>de volgende dag</translation>
     </message>
     <message>
         <source>previous day</source>
-        <translation>vorige dag</translation>
+        <translation>de vorige dag</translation>
     </message>
     <message numerus="yes">
         <source>%Ln day(s) later</source>
@@ -442,12 +442,12 @@ en -qwindowtitle TITEL; zie morvelin(1).</translation>
     <message>
         <source>DIF</source>
         <extracomment>A heading: the key caption &quot;Dif&quot; in upper case.</extracomment>
-        <translation>VERS.</translation>
+        <translation>VERSCHIL</translation>
     </message>
     <message>
         <source>SUB</source>
         <extracomment>A heading: the key caption &quot;Sub&quot; in upper case.</extracomment>
-        <translation>MIN</translation>
+        <translation>MINUS</translation>
     </message>
     <message>
         <source>ADD</source>
@@ -490,12 +490,12 @@ en -qwindowtitle TITEL; zie morvelin(1).</translation>
     <message>
         <source>Dif</source>
         <extracomment>Key in Date and Time mode: the difference of two dates or times. At most 4 or 5 letters.</extracomment>
-        <translation>Vers.</translation>
+        <translation>Verschil</translation>
     </message>
     <message>
         <source>Sub</source>
         <extracomment>Key in Date and Time mode: subtract a period from a date or time (not the number operator). At most 4 or 5 letters.</extracomment>
-        <translation>Min</translation>
+        <translation>Minus</translation>
     </message>
     <message>
         <source>Add</source>

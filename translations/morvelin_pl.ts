@@ -378,11 +378,11 @@ i -qwindowtitle TYTUŁ; zob. morvelin(1).</translation>
     <message>
         <source>next day</source>
         <extracomment>A clock time moved past midnight into the next day.</extracomment>
-        <translation>następny dzień</translation>
+        <translation>następnego dnia</translation>
     </message>
     <message>
         <source>previous day</source>
-        <translation>poprzedni dzień</translation>
+        <translation>poprzedniego dnia</translation>
     </message>
     <message numerus="yes">
         <source>%Ln day(s) later</source>

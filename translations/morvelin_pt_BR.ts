@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>Shows the result; pressed again, repeats the last operation</source>
-        <translation>Mostra o resultado; pressionado de novo, repete a última operação</translation>
+        <translation>Mostra o resultado; pressionar de novo repete a última operação</translation>
     </message>
     <message>
         <source>Percent</source>
@@ -368,11 +368,11 @@ e -qwindowtitle TÍTULO; veja morvelin(1).</translation>
     <message>
         <source>next day</source>
         <extracomment>A clock time moved past midnight into the next day.</extracomment>
-        <translation>dia seguinte</translation>
+        <translation>no dia seguinte</translation>
     </message>
     <message>
         <source>previous day</source>
-        <translation>dia anterior</translation>
+        <translation>no dia anterior</translation>
     </message>
     <message numerus="yes">
         <source>%Ln day(s) later</source>

@@ -10,7 +10,7 @@
     </message>
     <message>
         <source>Backspace</source>
-        <translation>Забой</translation>
+        <translation>Стереть</translation>
     </message>
     <message>
         <source>Deletes the last character of the entry</source>
@@ -378,11 +378,11 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     <message>
         <source>next day</source>
         <extracomment>A clock time moved past midnight into the next day.</extracomment>
-        <translation>следующий день</translation>
+        <translation>на следующий день</translation>
     </message>
     <message>
         <source>previous day</source>
-        <translation>предыдущий день</translation>
+        <translation>накануне</translation>
     </message>
     <message numerus="yes">
         <source>%Ln day(s) later</source>
@@ -481,7 +481,7 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     <message>
         <source>Backspace</source>
         <extracomment>Key: deletes the last character typed (the wide key at the top left).</extracomment>
-        <translation>Забой</translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>CE</source>

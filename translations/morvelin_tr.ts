@@ -10,7 +10,7 @@
     </message>
     <message>
         <source>Backspace</source>
-        <translation>Geri silme</translation>
+        <translation>Geri sil</translation>
     </message>
     <message>
         <source>Deletes the last character of the entry</source>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Gives years, months and days between this date and the next</source>
-        <translation>Bu tarih ile sonraki tarih arasındaki yılı, ayı ve günü verir</translation>
+        <translation>Bu tarih ile sonraki tarih arasındaki süreyi yıl, ay ve gün olarak verir</translation>
     </message>
     <message>
         <source>Shows the resulting date or difference</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Gives hours, minutes and seconds between this time and the next</source>
-        <translation>Bu saat ile sonraki saat arasındaki saati, dakikayı ve saniyeyi verir</translation>
+        <translation>Bu saat ile sonraki saat arasındaki süreyi saat, dakika ve saniye olarak verir</translation>
     </message>
     <message>
         <source>Shows the resulting time or difference</source>
@@ -203,7 +203,7 @@
     <message>
         <source>Calculates with dates, typed dd/mm/yyyy</source>
         <extracomment>The format in the letters of the language; the user still types day/month/year.</extracomment>
-        <translation>Tarihlerle hesaplar, gg/aa/yyyy biçiminde yazılır</translation>
+        <translation>gg/aa/yyyy biçiminde yazılan tarihlerle hesaplar</translation>
     </message>
     <message>
         <source>The date or period being typed, or the result</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>Calculates with clock times, typed hh:mm:ss</source>
-        <translation>Saatlerle hesaplar, ss:dd:ss biçiminde yazılır</translation>
+        <translation>ss:dd:ss biçiminde yazılan saatlerle hesaplar</translation>
     </message>
     <message>
         <source>The time or period being typed, or the result</source>
@@ -250,7 +250,7 @@ ve -qwindowtitle BAŞLIK bulunur; bkz. morvelin(1).</translation>
     <message>
         <source>%1: no display: neither DISPLAY nor WAYLAND_DISPLAY is set. Run it in a graphical session, or with -platform offscreen to run it without a screen.</source>
         <extracomment>%1 is the program&apos;s name; DISPLAY, WAYLAND_DISPLAY and -platform offscreen stay as they are.</extracomment>
-        <translation>%1: ekran yok: ne DISPLAY ne de WAYLAND_DISPLAY ayarlı. Programı grafik bir oturumda ya da ekransız çalıştırmak için -platform offscreen ile çalıştırın.</translation>
+        <translation>%1: ekran yok: ne DISPLAY ne de WAYLAND_DISPLAY ayarlı. Programı grafik bir oturumda çalıştırın ya da ekransız çalıştırmak için -platform offscreen ile başlatın.</translation>
     </message>
 </context>
 <context>
@@ -373,7 +373,7 @@ ve -qwindowtitle BAŞLIK bulunur; bkz. morvelin(1).</translation>
     </message>
     <message>
         <source>previous day</source>
-        <translation>önceki gün</translation>
+        <translation>bir önceki gün</translation>
     </message>
     <message numerus="yes">
         <source>%Ln day(s) later</source>

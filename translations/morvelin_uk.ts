@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>Shows the result; pressed again, repeats the last operation</source>
-        <translation>Показує результат; повторне натискання ще раз виконує останню операцію</translation>
+        <translation>Показує результат; якщо натиснути ще раз, повторює останню операцію</translation>
     </message>
     <message>
         <source>Percent</source>
