@@ -14,15 +14,19 @@ QLocale WordingLocale(const QLocale& user, const QString& language) {
     return {spoken.language(), spoken.script(), user.territory()};
 }
 
+// The languages of the files `prefix`_<language>.qm in `folder`.
+QStringList LanguagesIn(const QString& folder, const QString& prefix) {
+    QStringList languages;
+    for (const QString& file : QDir(folder).entryList({prefix + QStringLiteral("_*.qm")})) {
+        languages << file.sliced(prefix.size() + 1).section(QLatin1Char('.'), 0, 0);
+    }
+    return languages;
+}
+
 }  // namespace
 
 QStringList ShippedLanguages() {
-    QStringList languages;
-    const QDir folder(QString::fromLatin1(kTranslationsFolder));
-    for (const QString& file : folder.entryList({QStringLiteral("morvelin_*.qm")})) {
-        languages << file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
-    }
-    return languages;
+    return LanguagesIn(QString::fromLatin1(kTranslationsFolder), QStringLiteral("morvelin"));
 }
 
 QString ShippedLanguage(const QLocale& user, const QStringList& shipped) {
@@ -53,8 +57,11 @@ Translations::Translations(const QLocale& user) {
         QCoreApplication::installTranslator(&program_);
         language_ = language;
         // Only with a language of ours, so that a window in English has no German context menu; in
-        // the language chosen, not the user's first one: Qt's Portuguese is pt_BR's.
-        if (qt_.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        // the language chosen, not the user's first one, and chosen by the same rule: Qt's
+        // Portuguese is pt_BR's alone.
+        const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        const QString qtLanguage = ShippedLanguage(QLocale(language), LanguagesIn(qtFolder, QStringLiteral("qtbase")));
+        if (!qtLanguage.isEmpty() && qt_.load(QStringLiteral("qtbase_") + qtLanguage, qtFolder)) {
             QCoreApplication::installTranslator(&qt_);
         }
     }

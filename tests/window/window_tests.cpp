@@ -468,6 +468,9 @@ private slots:
     void usersLanguage() {
         const std::tuple<const char*, QString, const char*> rows[] = {
             {"pt_PT", "[Date] 11/05/2000 Dif 9/10/2011 =", "11 anos: 4 meses: 28 dias"},
+            // Brazil's messages, counted by Portugal's grammar: none is plural there.
+            {"pt_PT", "[Date] 1/1/2000 Dif 8/1/2000 =", "0 anos: 0 meses: 7 dias"},
+            {"pt_BR", "[Date] 1/1/2000 Dif 8/1/2000 =", "0 ano: 0 mês: 7 dias"},
             // Backspace and a separator edit what the user sees; the engine's rule decides.
             {"de_DE", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace Backspace", "11 Jahre: 4 Monate: 28 Ta"},
             {"de_DE", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace /", "11 Jahre: 4 Monate: 28 Tag/"},
