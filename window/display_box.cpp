@@ -56,7 +56,9 @@ public:
         return {};
     }
     QRect characterRect(int offset) const override { return Box()->CharacterRect(offset); }
-    int offsetAtPoint(const QPoint& point) const override { return Box()->cursorPositionAt(Box()->mapFromGlobal(point)); }
+    int offsetAtPoint(const QPoint& point) const override {
+        return Box()->cursorPositionAt(Box()->mapFromGlobal(point));
+    }
     void scrollToSubstring(int start, int) override { Box()->setCursorPosition(start); }
 
     void deleteText(int start, int end) override { replaceText(start, end, {}); }

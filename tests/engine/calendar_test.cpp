@@ -93,6 +93,26 @@ TEST(Calendar, EveryDayLikeTheReckoning) {
     EXPECT_EQ(count, 3'615'900);
 }
 
+// The longest moves the range allows, and any longer one refused before its arithmetic overflows
+// or wraps round into the range (12 * 2^32 months, 2^57 days).
+TEST(Calendar, MovesAsFarAsTheRangeAndNoFurther) {
+    constexpr std::int64_t kMonths = 118'799, kMax = std::numeric_limits<std::int64_t>::max();
+    const DateTime first = *At({100, 1, 1}), last = *At({9999, 12, 31}, 86399);
+    const std::tuple<std::optional<DateTime>, const char*> rows[] = {
+        {AddMonths(first, kMonths), "01/12/9999"},
+        {AddMonths(last, -kMonths), "31/01/0100 23:59:59"},
+        {AddMonths(first, kMonths + 1), "none"},
+        {AddMonths(last, -kMonths - 1), "none"},
+        {AddMonths(first, 12 * (std::int64_t{1} << 32)), "none"},
+        {AddYears(first, 9899), "01/01/9999"},
+        {AddYears(first, kMax / 6), "none"},
+        {AddDays(first, std::int64_t{1} << 57), "none"},
+        {AddSeconds(last, kMax), "none"},
+        {AddSeconds(first, -kMax), "none"},
+        {AddHours(first, 86'781'599), "31/12/9999 23:00:00"}};
+    for (const auto& [moved, expected] : rows) EXPECT_EQ(Text(moved), expected);
+}
+
 TEST(CalcValue, ReadsAsDateTime) {
     const std::pair<CalcValue, const char*> rows[] = {
         {9.0, "08/01/1900"},       {0.5, "12:00:00"},

@@ -91,6 +91,7 @@ const std::vector<SequenceRow> kDateRows = {
     {"huge year count", "Date", "11/05/2000 Add " + std::string(300, '9') + " =", kWrongDate},
     {"infinite count", "Date", "11/05/2000 Sub " + std::string(400, '9') + " =", kWrongDate},
     {"first operand past 9999", "Date", "1/1/2000 Add 1/0/0 = 99999999 Backspace CE 0 =", kWrongDate},
+    {"a separator first is kept", "Date", "/5", "/5"},
     {"today, then Add 0", "Date", "T Add 0 =", "07/12/2026 @Mon|0|07/12/2026 @Mon"},
     {"today replaces the entry, the next digit appends", "Date", "11/05 T 5", "11/05|07/12/2026 @Mon|07/12/20265"},
     {"today as the second date", "Date",
@@ -146,8 +147,24 @@ INSTANTIATE_TEST_SUITE_P(Switch, KeySequenceTest, testing::ValuesIn(kSwitchRows)
 TEST(Press, IgnoresKeysItDoesNotOffer) {
     CalcEngine engine;
     engine.ApplyMode("Date");
-    for (const ButtonIndex index : {6, 7, 12, 17, 23, -1}) EXPECT_EQ(engine.Press(index).DisplayText, "") << index;
+    for (const ButtonIndex index : {6, 7, 12, 17, 23, -1}) {
+        const PressResult result = engine.Press(index);
+        EXPECT_TRUE(result.DisplayText.empty() && !result.Beep) << index;
+    }
     EXPECT_EQ(engine.EntryText, "");
+    for (const ButtonIndex index : {-1, 23}) EXPECT_TRUE(engine.Caption(index).empty() && !engine.Enabled(index));
+}
+
+// The start values; Clear all zeroes both operands; an unknown mode changes nothing.
+TEST(Press, StartsAndClearsAsTheStateSays) {
+    CalcEngine engine;
+    EXPECT_TRUE(engine.CalcMode == "Number" && engine.EntryText.empty() && engine.PendingOp.empty());
+    EXPECT_FALSE(engine.NewEntry || engine.CaptureOperand2 || engine.ResultShown);
+    EXPECT_TRUE(engine.Operand1 == CalcValue{} && engine.Operand2 == CalcValue{});
+    PressKeys(engine, "5 + 3 = C");
+    EXPECT_TRUE(engine.Operand1 == CalcValue{0.0} && engine.Operand2 == CalcValue{0.0});
+    engine.ApplyMode("");
+    EXPECT_EQ(engine.CalcMode, "Number");
 }
 
 // A period too large to move anything by is not told as a smaller one.
