@@ -256,7 +256,7 @@ TEST(PlaceOf, RandomDatesLikeTheReckoning) {
         return Civil{c.Year, c.Month, std::min(day(random), DaysInMonth(c.Year, c.Month))};
     };
     for (const Civil today : {Civil{2026, 12, 7}, Civil{2024, 2, 29}, Civil{100, 1, 1}, Civil{9999, 12, 31}}) {
-        for (int i = 0; i < 100'000; ++i) {
+        for (int i = 0; i < 25'000; ++i) {
             const Civil date = any();
             ASSERT_EQ(PlaceText(PlaceOf(Ymd(date), Ymd(today))), ModelPlace(date, today))
                 << date.Day << "/" << date.Month << "/" << date.Year << " from " << today.Year;
