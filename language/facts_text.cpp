@@ -99,8 +99,8 @@ QString DistanceText(const DateFromToday& from) {
     if (from.Days == 1) return Tr(QT_TRANSLATE_NOOP("FactsText", "tomorrow"));
     if (from.Days == -1) return Tr(QT_TRANSLATE_NOOP("FactsText", "yesterday"));
     const bool ahead = from.Days > 0;
-    const QString inDays = ahead ? Counted(QT_TRANSLATE_N_NOOP("FactsText", "in %Ln day(s)"), from.Days)
-                                 : Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s) ago"), -from.Days);
+    QString inDays = ahead ? Counted(QT_TRANSLATE_N_NOOP("FactsText", "in %Ln day(s)"), from.Days)
+                           : Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s) ago"), -from.Days);
     if (from.Years == 0 && from.Months == 0) return inDays;
     QStringList counts;
     const std::array<std::int64_t, 3> values{from.Years, from.Months, from.DaysLeft};

@@ -64,8 +64,8 @@ const QKeySequence kNowShortcut(Qt::CTRL | Qt::Key_Semicolon);
 // distance from it.
 std::chrono::year_month_day CalendarDate(QDate date) {
     using namespace std::chrono;
-    return year{std::clamp(date.year(), 0, 10000)} / static_cast<unsigned>(date.month()) /
-           static_cast<unsigned>(date.day());
+    return {year{std::clamp(date.year(), 0, 10000)}, month{static_cast<unsigned>(date.month())},
+            day{static_cast<unsigned>(date.day())}};
 }
 
 DateTime CalendarMoment(const QDateTime& moment) {
