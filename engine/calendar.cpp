@@ -9,7 +9,7 @@ namespace {
 // A move by `count` units of `secondsEach` seconds; one that overflows leaves the range all the
 // more, and is refused before it wraps.
 std::optional<DateTime> AddSpan(DateTime from, std::int64_t count, std::int64_t secondsEach) {
-    std::int64_t span = 0, moved = 0;
+    std::int64_t span{}, moved{};
     if (__builtin_mul_overflow(count, secondsEach, &span) ||
         __builtin_add_overflow(from.Time.time_since_epoch().count(), span, &moved)) {
         return std::nullopt;
@@ -48,7 +48,7 @@ std::optional<DateTime> AddMonths(DateTime from, std::int64_t months) {
 }
 
 std::optional<DateTime> AddYears(DateTime from, std::int64_t years) {
-    std::int64_t months = 0;
+    std::int64_t months{};
     if (__builtin_mul_overflow(years, 12, &months)) return std::nullopt;
     return AddMonths(from, months);
 }

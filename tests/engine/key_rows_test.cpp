@@ -175,6 +175,7 @@ TEST(Press, TellsNoPeriodTooLargeToApply) {
     const ButtonIndex nine = 5;
     EXPECT_TRUE(std::holds_alternative<PeriodFacts>(engine.Press(nine).Facts));  // 999,999,999,999
     EXPECT_TRUE(std::holds_alternative<std::monostate>(engine.Press(nine).Facts));
+    EXPECT_EQ(PressKeys(engine, "CE 1000000000000").back(), "1000000000000");  // a trillion, no period told
 }
 
 // The caller's clock may lie outside the calendar; nothing is typed then.

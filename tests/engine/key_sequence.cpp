@@ -61,7 +61,9 @@ std::vector<std::string> PressKeys(CalcEngine& engine, std::string_view keys) {
         }
         if (token == "T") {
             const auto typed = engine.TypeNow(kNow);
-            shown.push_back(typed ? typed->DisplayText + std::visit(FactsWriter{}, typed->Facts) : "refused");
+            shown.push_back(typed ? typed->DisplayText + (typed->Beep ? "!" : "") +
+                                        std::visit(FactsWriter{}, typed->Facts)
+                                  : "refused");
             continue;
         }
         const bool whole = KeyOf(engine, token).has_value();

@@ -169,28 +169,22 @@ private slots:
             {"de_DE", differenceOf(kToday, dec2008),
              "Montag, 7. Dezember 2026: heute; Kalenderwoche 50, Tag 341 von 365\nMontag, 29. Dezember 2008: vor 6.552 "
              "Tagen (vor 17 Jahren, 11 Monaten und 8 Tagen); Kalenderwoche 1 des Jahres 2009, Tag 364 von 366"},
-            {"fr_FR", may2000, "il y a 9 706 jours (il y a 26 ans, 6 mois et 26 jours)\nsemaine 19, jour 132 sur 366"},
             {"fr_FR", differenceOf(jan2028, dec2008),
              "samedi 8 janvier 2028 : dans 397 jours (dans 1 an, 1 mois et 1 jour) ; semaine 1, jour 8 sur 366\nlundi "
              "29 décembre 2008 : il y a 6 552 jours (il y a 17 ans, 11 mois et 8 jours) ; semaine 1 de l'année 2009, "
              "jour 364 sur 366"},
-            {"es_ES", may2000, "hace 9706 días (hace 26 años, 6 meses y 26 días)\nsemana 19, día 132 de 366"},
             {"es_ES", differenceOf(jan2028, dec2008),
              "sábado, 8 de enero de 2028: dentro de 397 días (dentro de 1 año, 1 mes y 1 día); semana 1, día 8 de "
              "366\nlunes, 29 de diciembre de 2008: hace 6552 días (hace 17 años, 11 meses y 8 días); semana 1 de 2009, "
              "día 364 de 366"},
-            {"it_IT", may2000, "9.706 giorni fa (26 anni, 6 mesi e 26 giorni fa)\nsettimana 19, giorno 132 di 366"},
             {"it_IT", differenceOf(jan2028, dec2008),
              "sabato 8 gennaio 2028: tra 397 giorni (tra 1 anno, 1 mese e 1 giorno); settimana 1, giorno 8 di "
              "366\nlunedì 29 dicembre 2008: 6.552 giorni fa (17 anni, 11 mesi e 8 giorni fa); settimana 1 del 2009, "
              "giorno 364 di 366"},
-            {"pt_BR", may2000, "há 9.706 dias (há 26 anos, 6 meses e 26 dias)\nsemana 19, dia 132 de 366"},
             {"pt_BR", differenceOf(jan2028, dec2008),
              "sábado, 8 de janeiro de 2028: em 397 dias (em 1 ano, 1 mês e 1 dia); semana 1, dia 8 de "
              "366\nsegunda-feira, 29 de dezembro de 2008: há 6.552 dias (há 17 anos, 11 meses e 8 dias); semana 1 de "
              "2009, dia 364 de 366"},
-            {"nl_NL", may2000,
-             "9.706 dagen geleden (26 jaar, 6 maanden en 26 dagen geleden)\nweek 19, dag 132 van 366"},
             {"nl_NL", differenceOf(jan2028, dec2008),
              "zaterdag 8 januari 2028: over 397 dagen (over 1 jaar, 1 maand en 1 dag); week 1, dag 8 van 366\nmaandag "
              "29 december 2008: 6.552 dagen geleden (17 jaar, 11 maanden en 8 dagen geleden); week 1 van 2009, dag 364 "
