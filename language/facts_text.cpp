@@ -95,6 +95,7 @@ constexpr std::array<Disambiguated, 3> kDistanceUnits{{QT_TRANSLATE_N_NOOP3("Fac
 // "today", "in 18 days", and beyond a month also as a difference counts it: "9,706 days ago (26
 // years, 6 months and 26 days ago)".
 QString DistanceText(const DateFromToday& from) {
+    //: A line of a date's tooltip: the date on show is today's. "tomorrow" and "yesterday" likewise.
     if (from.Days == 0) return Tr(QT_TRANSLATE_NOOP("FactsText", "today"));
     if (from.Days == 1) return Tr(QT_TRANSLATE_NOOP("FactsText", "tomorrow"));
     if (from.Days == -1) return Tr(QT_TRANSLATE_NOOP("FactsText", "yesterday"));

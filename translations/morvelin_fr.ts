@@ -457,6 +457,7 @@ et -qwindowtitle TITRE&#xa0;; voir morvelin(1).</translation>
     </message>
     <message>
         <source>today</source>
+        <extracomment>A line of a date&apos;s tooltip: the date on show is today&apos;s. &quot;tomorrow&quot; and &quot;yesterday&quot; likewise.</extracomment>
         <translation>aujourd&apos;hui</translation>
     </message>
     <message>

@@ -457,6 +457,7 @@ en -qwindowtitle TITEL; zie morvelin(1).</translation>
     </message>
     <message>
         <source>today</source>
+        <extracomment>A line of a date&apos;s tooltip: the date on show is today&apos;s. &quot;tomorrow&quot; and &quot;yesterday&quot; likewise.</extracomment>
         <translation>vandaag</translation>
     </message>
     <message>

@@ -476,6 +476,7 @@ i -qwindowtitle TYTUŁ; zob. morvelin(1).</translation>
     </message>
     <message>
         <source>today</source>
+        <extracomment>A line of a date&apos;s tooltip: the date on show is today&apos;s. &quot;tomorrow&quot; and &quot;yesterday&quot; likewise.</extracomment>
         <translation>dzisiaj</translation>
     </message>
     <message>

@@ -457,6 +457,7 @@ e -qwindowtitle TÍTULO; veja morvelin(1).</translation>
     </message>
     <message>
         <source>today</source>
+        <extracomment>A line of a date&apos;s tooltip: the date on show is today&apos;s. &quot;tomorrow&quot; and &quot;yesterday&quot; likewise.</extracomment>
         <translation>hoje</translation>
     </message>
     <message>

@@ -476,6 +476,7 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     </message>
     <message>
         <source>today</source>
+        <extracomment>A line of a date&apos;s tooltip: the date on show is today&apos;s. &quot;tomorrow&quot; and &quot;yesterday&quot; likewise.</extracomment>
         <translation>сегодня</translation>
     </message>
     <message>
