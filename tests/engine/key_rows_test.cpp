@@ -92,6 +92,7 @@ const std::vector<SequenceRow> kDateRows = {
     {"infinite count", "Date", "11/05/2000 Sub " + std::string(400, '9') + " =", kWrongDate},
     {"first operand past 9999", "Date", "1/1/2000 Add 1/0/0 = 99999999 Backspace CE 0 =", kWrongDate},
     {"a separator first is kept", "Date", "/5", "/5"},
+    {"sign changes nothing", "Date", "11/05/2000 +/-", "11/05/2000 @Thu"},
     {"today, then Add 0", "Date", "T Add 0 =", "07/12/2026 @Mon|0|07/12/2026 @Mon"},
     {"today replaces the entry, the next digit appends", "Date", "11/05 T 5", "11/05|07/12/2026 @Mon|07/12/20265"},
     {"today as the second date", "Date",
