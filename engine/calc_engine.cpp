@@ -4,11 +4,18 @@
 
 #include <algorithm>
 
+namespace {
+
+// Negative indexes turn huge as unsigned.
+bool OnPad(ButtonIndex index) { return static_cast<std::size_t>(index) < kKeyCount; }
+
+}  // namespace
+
 CalcEngine::CalcEngine() { ApplyMode(kNumberMode); }
 
 PressResult CalcEngine::Press(ButtonIndex index) {
     // The window never passes a disabled key; a stray index changes nothing either.
-    if (index < 0 || index >= static_cast<ButtonIndex>(kKeyCount) || !enabled_[index]) return {EntryText};
+    if (!Enabled(index)) return {EntryText};
 
     if (EntryText == kError) EntryText.clear();
     const std::string_view caption = captions_[index];
@@ -30,12 +37,10 @@ void CalcEngine::ApplyMode(std::string_view mode) {
 }
 
 std::string_view CalcEngine::Caption(ButtonIndex index) const {
-    return index >= 0 && index < static_cast<ButtonIndex>(kKeyCount) ? captions_[index] : std::string_view{};
+    return OnPad(index) ? captions_[index] : std::string_view{};
 }
 
-bool CalcEngine::Enabled(ButtonIndex index) const {
-    return index >= 0 && index < static_cast<ButtonIndex>(kKeyCount) && enabled_[index];
-}
+bool CalcEngine::Enabled(ButtonIndex index) const { return OnPad(index) && enabled_[index]; }
 
 const std::array<CalcEngine::KeyRule, 13> CalcEngine::kSharedRules{{
     {"0", &CalcEngine::Digit},

@@ -5,6 +5,7 @@
 #include "key_table.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,6 +28,13 @@ public:
     // "Number", "Date" or "Time": relabels and enables the keys, then sets CalcMode. Any other
     // name changes nothing. Touches no other field, so a computation carries over.
     void ApplyMode(std::string_view mode);
+
+    // Today's date in Date mode, the time now in Time mode, typed in place of the entry as CE and
+    // then the digits would: as the first operand, or the second after Dif. The caller reads the
+    // clock. None, and nothing changes, where TakesNow says no or `now` lies outside the range.
+    std::optional<PressResult> TypeNow(DateTime now);
+    // Date or Time mode, and no period being typed after Add or Sub.
+    bool TakesNow() const;
 
     std::string_view Caption(ButtonIndex index) const;
     bool Enabled(ButtonIndex index) const;

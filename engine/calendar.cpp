@@ -6,24 +6,32 @@ using namespace std::chrono;
 
 namespace {
 
-// Every move of more than this many seconds leaves the range (about 9,900 years), so counts are
-// clamped to it before any arithmetic that could overflow.
-constexpr std::int64_t kLongestSpan = std::int64_t{400'000'000'000};
-
+// A move by `count` units of `secondsEach` seconds; one that overflows leaves the range all the
+// more, and is refused before it wraps.
 std::optional<DateTime> AddSpan(DateTime from, std::int64_t count, std::int64_t secondsEach) {
-    const std::int64_t limit = kLongestSpan / secondsEach;
-    const std::int64_t clamped = std::clamp(count, -limit, limit);
-    return MakeDateTime(from.Time + seconds{clamped * secondsEach});
+    std::int64_t span{}, moved{};
+    if (__builtin_mul_overflow(count, secondsEach, &span) ||
+        __builtin_add_overflow(from.Time.time_since_epoch().count(), span, &moved)) {
+        return std::nullopt;
+    }
+    return MakeDateTime(sys_seconds{seconds{moved}});
 }
 
-// A Monday on or before every day of the range, from which weekdays are counted.
-constexpr sys_days kMondayBeforeRange{year{99} / December / Monday[last]};
+// The months from the range's first month to its last: a longer move leaves the range, and is
+// refused before the arithmetic, which then stays within what std::chrono::year holds.
+constexpr std::int64_t kRangeMonths =
+    (year_month{year_month_day{kLastDay}.year(), December} - year_month{year_month_day{kFirstDay}.year(), January})
+        .count();
+static_assert(kRangeMonths == 118'799);
+
+// The Monday on or before the range's first day, from which weekdays are counted.
+constexpr sys_days kMondayBeforeRange = kFirstDay - (weekday{kFirstDay} - Monday);
 static_assert(weekday{kMondayBeforeRange} == Monday && kMondayBeforeRange <= kFirstDay);
 
 // The weekdays from kMondayBeforeRange up to the day before `day`: five in each whole week, and
 // as many of the last part-week's days as fall before Saturday.
 std::int64_t WeekdaysBefore(sys_days day) {
-    const std::int64_t daysSince = (day - kMondayBeforeRange).count();  // [0, 3'615'931]
+    const std::int64_t daysSince = (day - kMondayBeforeRange).count();  // [0, 3'615'903]
     return daysSince / 7 * 5 + std::min<std::int64_t>(daysSince % 7, 5);
 }
 
@@ -32,21 +40,17 @@ std::int64_t WeekdaysBefore(sys_days day) {
 std::optional<DateTime> AddDays(DateTime from, std::int64_t days) { return AddSpan(from, days, 86400); }
 
 std::optional<DateTime> AddMonths(DateTime from, std::int64_t months) {
+    if (months < -kRangeMonths || months > kRangeMonths) return std::nullopt;
     const year_month_day date = from.Date();
-    // Months since 1 January of year 0, in the range the clamp leaves: no overflow.
-    const std::int64_t monthIndex = std::int64_t{int{date.year()}} * 12 + std::int64_t{unsigned{date.month()}} - 1 +
-                                    std::clamp<std::int64_t>(months, -200'000, 200'000);
-    const std::int64_t targetYear = monthIndex >= 0 ? monthIndex / 12 : (monthIndex - 11) / 12;
-    if (targetYear < 100 || targetYear > 9999) return std::nullopt;
-    const year_month target{year{static_cast<int>(targetYear)},
-                            month{static_cast<unsigned>(monthIndex - targetYear * 12 + 1)}};
+    const year_month target = year_month{date.year(), date.month()} + std::chrono::months{months};
     const day lastDay = year_month_day_last{target / last}.day();
-    const sys_days moved{target / std::min(date.day(), lastDay)};
-    return MakeDateTime(moved + from.TimeOfDay().to_duration());
+    return MakeDateTime(sys_days{target / std::min(date.day(), lastDay)} + from.TimeOfDay().to_duration());
 }
 
 std::optional<DateTime> AddYears(DateTime from, std::int64_t years) {
-    return AddMonths(from, std::clamp<std::int64_t>(years, -20'000, 20'000) * 12);
+    std::int64_t months{};
+    if (__builtin_mul_overflow(years, 12, &months)) return std::nullopt;
+    return AddMonths(from, months);
 }
 
 std::optional<DateTime> AddHours(DateTime from, std::int64_t hours) { return AddSpan(from, hours, 3600); }

@@ -20,6 +20,7 @@ struct CalendarMode {
     bool WrapsAtMidnight;       // a moved clock time stays a time of day
     DifferenceResult (*Difference)(DateTime first, DateTime second);
     std::string (*Text)(DateTime);
+    DateTime (*Now)(DateTime);  // the part of the present moment an entry of the mode holds
 };
 
 namespace {
@@ -32,6 +33,7 @@ constexpr CalendarMode kDateCalendar{
     .WrapsAtMidnight = false,
     .Difference = DateDifference,
     .Text = DateText,
+    .Now = [](DateTime now) { return DateTime{std::chrono::floor<std::chrono::days>(now.Time)}; },
 };
 
 constexpr CalendarMode kTimeCalendar{
@@ -42,6 +44,7 @@ constexpr CalendarMode kTimeCalendar{
     .WrapsAtMidnight = true,
     .Difference = TimeDifference,
     .Text = DateTimeText,
+    .Now = TimeOfDayOnly,
 };
 
 // A count cut toward zero; none when it reaches a trillion, where every move leaves the range
@@ -91,6 +94,18 @@ const std::array<CalcEngine::KeyRule, 5> CalcEngine::kTimeRules{{
 }};
 
 const CalendarMode& CalcEngine::Calendar() const { return CalcMode == kTimeMode ? kTimeCalendar : kDateCalendar; }
+
+bool CalcEngine::TakesNow() const {
+    const bool periodTyped = CaptureOperand2 && (PendingOp == "Add" || PendingOp == "Sub");
+    return (CalcMode == kDateMode || CalcMode == kTimeMode) && !periodTyped;
+}
+
+std::optional<PressResult> CalcEngine::TypeNow(DateTime now) {
+    if (!TakesNow() || !MakeDateTime(now.Time)) return std::nullopt;
+    StartFresh();
+    EntryText = Calendar().Text(Calendar().Now(now));
+    return PressResult{EntryText, false, EntryFacts()};
+}
 
 CalcEngine::Outcome CalcEngine::CalendarError() {
     EntryText.clear();

@@ -91,3 +91,24 @@ DifferenceResult TimeDifference(DateTime first, DateTime second) {
     return {Text(counts, kTimeUnits), TimeDifferenceFacts{SecondCount(std::min(first, second), std::max(first, second)),
                                                           hours, minutes, seconds}};
 }
+
+DatePlace PlaceOf(std::chrono::year_month_day date, std::chrono::year_month_day today) {
+    using namespace std::chrono;
+    const sys_days day{date};
+    // A week runs Monday to Sunday and belongs to the year of its Thursday.
+    const sys_days thursday = day - (weekday{day} - Monday) + days{3};
+    const year weekYear = year_month_day{thursday}.year();
+    DatePlace place{
+        .FromToday = std::nullopt,
+        .WeekYear = int{weekYear},
+        .Week = static_cast<int>((thursday - sys_days{weekYear / January / 1}).count() / 7 + 1),
+        .DayOfYear = static_cast<int>((day - sys_days{date.year() / January / 1}).count() + 1),
+        .DaysInYear = date.year().is_leap() ? 366 : 365,
+    };
+    const auto from = MakeDateTime(sys_days{today}), to = MakeDateTime(day);
+    if (from && to) {
+        const auto [years, months, daysLeft] = Counts(*from, *to, kDateUnits);
+        place.FromToday = DateFromToday{DayCount(*from, *to), years, months, daysLeft};
+    }
+    return place;
+}

@@ -20,3 +20,8 @@ DifferenceResult DateDifference(DateTime first, DateTime second);
 // either order, never wrapping around midnight; Minutes and Seconds stay below 60. Its facts: the
 // seconds between them and the three counts.
 DifferenceResult TimeDifference(DateTime first, DateTime second);
+
+// Where `date` lies: its distance from `today` in days and as a date difference counts it, its
+// ISO 8601 week and its day of the year. Both dates lie in 01/01/0100 to 31/12/9999, or there is
+// no distance.
+DatePlace PlaceOf(std::chrono::year_month_day date, std::chrono::year_month_day today);

@@ -3,6 +3,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <variant>
 
 // What the text on the display means beyond itself, handed to the window as values for it to
@@ -51,6 +52,26 @@ struct MovedTimeFacts {
     std::int64_t DaysMoved;
     PeriodFacts Period;
     bool Subtracted;
+};
+
+// Where a date on show lies in time, told beside every one of them: from today, and in its ISO
+// 8601 week and its year. Reckoned by PlaceOf (difference.h) when the facts are worded, from the
+// today handed over then, so that a window left open past midnight counts from the new day.
+struct DateFromToday {
+    std::int64_t Days;  // negative before today
+    // As a difference counts from the earlier of the two to the later: years >= 0, months [0, 11],
+    // days [0, 31].
+    std::int64_t Years;
+    std::int64_t Months;
+    std::int64_t DaysLeft;
+};
+
+struct DatePlace {
+    std::optional<DateFromToday> FromToday;  // none for a today outside 01/01/0100 to 31/12/9999
+    int WeekYear;                            // the ISO week-numbering year, the year of the week's Thursday: [99, 9999]
+    int Week;                                // [1, 53]
+    int DayOfYear;                           // [1, 366]
+    int DaysInYear;                          // 365 or 366
 };
 
 // Nothing to tell; a date on show (an entry that reads as a date); a difference of dates or of

@@ -1,5 +1,6 @@
 #include "facts_text.h"
 
+#include "difference.h"
 #include "wording.h"
 
 #include <QCoreApplication>
@@ -20,13 +21,19 @@ QString Tr(const char* text) { return QCoreApplication::translate("FactsText", t
 // not be the one the window speaks; a larger count (the seconds between dates centuries apart)
 // picks its form by its last six digits, which is all any language's rule reads. Either way the
 // count Qt wrote is replaced by the count written whole.
-QString Counted(const char* text, std::int64_t count, const QLocale& language) {
+QString Counted(const char* text, std::int64_t count, const QLocale& language, const char* disambiguation = nullptr) {
     constexpr std::int64_t kLargest = std::numeric_limits<int>::max();
     const bool fits = count >= -kLargest && count <= kLargest;
     const int formCount = fits ? static_cast<int>(count) : static_cast<int>(std::abs(count) % 1'000'000 + 1'000'000);
-    const QString counted = QCoreApplication::translate("FactsText", text, nullptr, formCount);
+    const QString counted = QCoreApplication::translate("FactsText", text, disambiguation, formCount);
     return QString(counted).replace(QLocale().toString(formCount),
                                     Isolated(language.toString(qlonglong{count}), counted));
+}
+
+// A year or a count below a thousand, without the grouping a number of 2,009 things would have.
+QString Plain(int number, QLocale locale) {
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(number);
 }
 
 QString LongDate(std::chrono::year_month_day date, const QLocale& locale) {
@@ -69,18 +76,103 @@ QString DaysCrossed(std::int64_t days, const QLocale& language) {
                     : Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s) earlier"), -days, language);
 }
 
+// "1 year and 3 days", "26 years, 6 months and 26 days": the counts that are not 0.
+QString JoinedCounts(const QStringList& counts) {
+    if (counts.size() == 1) return counts.front();
+    if (counts.size() == 2) return Sentence(Tr(QT_TRANSLATE_NOOP("FactsText", "%1 and %2")), counts[0], counts[1]);
+    return Sentence(Tr(QT_TRANSLATE_NOOP("FactsText", "%1, %2 and %3")), counts[0], counts[1], counts[2]);
+}
+
+// The counts of a distance from today, for "in %1" and "%1 ago": a message of their own, as some
+// languages put them in another case there.
+struct Disambiguated {
+    const char* Source;
+    const char* Comment;
+};
+constexpr std::array<Disambiguated, 3> kDistanceUnits{{QT_TRANSLATE_N_NOOP3("FactsText", "%Ln year(s)", "from today"),
+                                                       QT_TRANSLATE_N_NOOP3("FactsText", "%Ln month(s)", "from today"),
+                                                       QT_TRANSLATE_N_NOOP3("FactsText", "%Ln day(s)", "from today")}};
+
+// "today", "in 18 days", and beyond a month also as a difference counts it: "9,706 days ago (26
+// years, 6 months and 26 days ago)".
+QString DistanceText(const DateFromToday& from, const QLocale& language) {
+    //: A line of a date's tooltip: the date on show is today's. "tomorrow" and "yesterday" likewise.
+    if (from.Days == 0) return Tr(QT_TRANSLATE_NOOP("FactsText", "today"));
+    if (from.Days == 1) return Tr(QT_TRANSLATE_NOOP("FactsText", "tomorrow"));
+    if (from.Days == -1) return Tr(QT_TRANSLATE_NOOP("FactsText", "yesterday"));
+    const bool ahead = from.Days > 0;
+    QString inDays = ahead ? Counted(QT_TRANSLATE_N_NOOP("FactsText", "in %Ln day(s)"), from.Days, language)
+                           : Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln day(s) ago"), -from.Days, language);
+    if (from.Years == 0 && from.Months == 0) return inDays;
+    QStringList counts;
+    const std::array<std::int64_t, 3> values{from.Years, from.Months, from.DaysLeft};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i] != 0) counts << Counted(kDistanceUnits[i].Source, values[i], language, kDistanceUnits[i].Comment);
+    }
+    //: A date ahead of today by years, months and days: "in 1 year, 2 months and 3 days". %1 is made of
+    //: the counts marked "from today", which can take the case this phrase needs.
+    const char* inCounts = QT_TRANSLATE_NOOP("FactsText", "in %1");
+    //: A date before today by years, months and days: "26 years, 6 months and 26 days ago".
+    const char* countsAgo = QT_TRANSLATE_NOOP("FactsText", "%1 ago");
+    //: A date's distance from today in days, then in years, months and days:
+    //: "9,706 days ago (26 years, 6 months and 26 days ago)".
+    return Sentence(Tr(QT_TRANSLATE_NOOP("FactsText", "%1 (%2)")), inDays,
+                    Sentence(Tr(ahead ? inCounts : countsAgo), JoinedCounts(counts)));
+}
+
+// "week 19, day 132 of 366", with the week's year where it is not the date's: "week 1 of 2009".
+QString WeekText(const DatePlace& place, int year, const QLocale& locale) {
+    const QString week = Plain(place.Week, locale), day = Plain(place.DayOfYear, locale),
+                  days = Plain(place.DaysInYear, locale);
+    if (place.WeekYear == year) {
+        //: The ISO 8601 week of a date and its day of the year: "week 19, day 132 of 366".
+        return Sentence(Tr(QT_TRANSLATE_NOOP("FactsText", "week %1, day %2 of %3")), week, day, days);
+    }
+    //: As "week %1, day %2 of %3", for a week that belongs to the year before or after the date's:
+    //: "week 1 of 2009, day 364 of 366" for 29 December 2008.
+    return Sentence(Tr(QT_TRANSLATE_NOOP("FactsText", "week %1 of %2, day %3 of %4")), week,
+                    Plain(place.WeekYear, locale), day, days);
+}
+
+// Where a date lies: its distance from today where there is one, and its week and day.
+QStringList PlaceLines(std::chrono::year_month_day date, std::chrono::year_month_day today, const QLocale& locale) {
+    const DatePlace place = PlaceOf(date, today);
+    QStringList lines;
+    if (place.FromToday) lines << DistanceText(*place.FromToday, locale);
+    return lines << WeekText(place, int{date.year()}, locale);
+}
+
 struct Wording {
     QLocale Language;
+    std::chrono::year_month_day Today;
+
+    // A date, a line each for what it tells.
+    QStringList DateLines(std::chrono::year_month_day date) const {
+        return QStringList{LongDate(date, Language)} << PlaceLines(date, Today, Language);
+    }
+
+    // A date of a difference in one line: "Thursday, 11 May 2000: 9,706 days ago; week 19, ...".
+    QString DateOfDifference(std::chrono::year_month_day date) const {
+        const QStringList place = PlaceLines(date, Today, Language);
+        //: A date of a difference, its distance from today, and its week and day of the year:
+        //: "Thursday, 11 May 2000: 9,706 days ago; week 19, day 132 of 366".
+        if (place.size() == 2) {
+            return Sentence(Tr(QT_TRANSLATE_NOOP("FactsText", "%1: %2; %3")), LongDate(date, Language), place[0],
+                            place[1]);
+        }
+        //: A date of a difference and its week and day of the year, where today is unknown.
+        return Sentence(Tr(QT_TRANSLATE_NOOP("FactsText", "%1: %2")), LongDate(date, Language), place[0]);
+    }
 
     QString operator()(std::monostate) const { return {}; }
 
-    QString operator()(std::chrono::year_month_day date) const { return LongDate(date, Language); }
+    QString operator()(std::chrono::year_month_day date) const { return DateLines(date).join(QLatin1Char('\n')); }
 
     QString operator()(const DateDifferenceFacts& facts) const {
         const std::int64_t weeks = facts.TotalDays / 7, days = facts.TotalDays % 7;
         QString inWeeks = Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln week(s)"), weeks, Language);
         if (days != 0) {
-            //: "595 weeks and 3 days": %1 the weeks, %2 the days left over.
+            //: Two counts: "595 weeks and 3 days", "1 year and 3 days ago".
             inWeeks = Sentence(Tr(QT_TRANSLATE_NOOP("FactsText", "%1 and %2")), inWeeks,
                                Counted(kDateUnits[0], days, Language));
         }
@@ -89,7 +181,8 @@ struct Wording {
                                     LongDate(facts.Second, Language)),
                            Counted(kDateUnits[0], facts.TotalDays, Language), inWeeks,
                            //: Mondays to Fridays.
-                           Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln weekday(s)"), facts.Weekdays, Language)}
+                           Counted(QT_TRANSLATE_N_NOOP("FactsText", "%Ln weekday(s)"), facts.Weekdays, Language),
+                           DateOfDifference(facts.First), DateOfDifference(facts.Second)}
             .join(QLatin1Char('\n'));
     }
 
@@ -101,8 +194,9 @@ struct Wording {
     }
 
     QString operator()(const MovedDateFacts& facts) const {
-        return LongDate(facts.Reached, Language) + QLatin1Char('\n') +
-               AppliedText(facts.Period, facts.Subtracted, Language);
+        QStringList lines = DateLines(facts.Reached);
+        lines.insert(1, AppliedText(facts.Period, facts.Subtracted, Language));
+        return lines.join(QLatin1Char('\n'));
     }
 
     QString operator()(const MovedTimeFacts& facts) const {
@@ -116,4 +210,6 @@ struct Wording {
 
 }  // namespace
 
-QString FactsText(const DisplayFacts& facts, const QLocale& language) { return std::visit(Wording{language}, facts); }
+QString FactsText(const DisplayFacts& facts, const QLocale& language, std::chrono::year_month_day today) {
+    return std::visit(Wording{language, today}, facts);
+}

@@ -151,7 +151,10 @@ std::optional<ButtonIndex> KeyDownIndex(int key, bool keypad, char16_t typed, st
     return keypad ? IndexOfKey(kKeypadRows, key, mode) : std::nullopt;
 }
 
+bool IsNowKey(int key, bool control) { return control && key == Qt::Key_Semicolon; }
+
 std::optional<Shortcut> KeyPressShortcut(char16_t typed, std::string_view mode, const Notation& notation) {
+    if (typed == u'T' || typed == u't') return Shortcut{.Index = std::nullopt, .Now = true};
     // Arabic-Indic, Persian and Devanagari digits as well as ASCII ones.
     if (const int digit = QChar(typed).digitValue(); digit >= 0 && QChar(typed).isDigit()) {
         return Shortcut{DigitIndex(digit)};

@@ -35,17 +35,23 @@ struct Notation {
 Notation NotationOf(const QLocale& locale);
 
 // A key or character that is a shortcut: the button it presses, or none when it is refused with
-// the signal (a "," that is no decimal point in the user's locale).
+// the signal (a "," that is no decimal point in the user's locale); or today's date or the time
+// now, typed in place of the entry.
 struct Shortcut {
     std::optional<ButtonIndex> Index;
+    bool Now = false;
 };
+
+// Ctrl+;, also with Shift, as ";" needs Shift on a German keyboard: today's date or the time now,
+// as "T" types them.
+bool IsNowKey(int key, bool control);
 
 // By key code: Backspace, Delete, Escape, the digits (Shift ignored), the keypad operators and
 // decimal point, Enter and Return. The keypad's "/" is the date separator in Date mode.
 std::optional<ButtonIndex> KeyDownIndex(int key, bool keypad, char16_t typed, std::string_view mode);
 
 // By typed character, for keys that KeyDownIndex does not name: the digits and the character
-// table; some characters name a button only in one mode. Digits of any script are digits, and
+// table; some characters name a button only in one mode; "T" and "t" type now. Digits of any script are digits, and
 // U+066B, the Arabic decimal separator, is the decimal point. No value: not a shortcut.
 std::optional<Shortcut> KeyPressShortcut(char16_t typed, std::string_view mode, const Notation& notation);
 

@@ -37,10 +37,12 @@ QString HelpText(std::string_view mode);
 // its own order whatever stands beside it; elsewhere as it is.
 QString Isolated(const QString& inserted, const QString& sentence);
 
-// A translated sentence with its arguments %1, %2... set in, each isolated as above.
+// A translated sentence with its arguments %1, %2... set in, each isolated as above. A sentence
+// without words of its own ("%1: %2") reads in the direction of the first words set into it.
 template <typename... Arguments>
 QString Sentence(const QString& sentence, const Arguments&... arguments) {
-    return sentence.arg(Isolated(arguments, sentence)...);
+    const QString reading = sentence + (QString() + ... + arguments);
+    return sentence.arg(Isolated(arguments, reading)...);
 }
 
 // The text without its last character as the user sees it: a letter with its marks, never an

@@ -120,5 +120,43 @@
             <numerusform>%Ln minutes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln year(s)</source>
+        <comment>from today</comment>
+        <translation>
+            <numerusform>%Ln year</numerusform>
+            <numerusform>%Ln years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln month(s)</source>
+        <comment>from today</comment>
+        <translation>
+            <numerusform>%Ln month</numerusform>
+            <numerusform>%Ln months</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s)</source>
+        <comment>from today</comment>
+        <translation>
+            <numerusform>%Ln day</numerusform>
+            <numerusform>%Ln days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln day(s)</source>
+        <translation>
+            <numerusform>in %Ln day</numerusform>
+            <numerusform>in %Ln days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) ago</source>
+        <translation>
+            <numerusform>%Ln day ago</numerusform>
+            <numerusform>%Ln days ago</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

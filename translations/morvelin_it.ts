@@ -330,7 +330,7 @@ e -qwindowtitle TITOLO; vedere morvelin(1).</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <extracomment>&quot;595 weeks and 3 days&quot;: %1 the weeks, %2 the days left over.</extracomment>
+        <extracomment>Two counts: &quot;595 weeks and 3 days&quot;, &quot;1 year and 3 days ago&quot;.</extracomment>
         <translation>%1 e %2</translation>
     </message>
     <message>
@@ -431,6 +431,92 @@ e -qwindowtitle TITOLO; vedere morvelin(1).</translation>
         <extracomment>The period Sub moved the date or time back by: &quot;1 day, 0 months and 3 years subtracted&quot;.</extracomment>
         <translation>sottrazione di %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln year(s)</source>
+        <comment>from today</comment>
+        <translation>
+            <numerusform>%Ln anno</numerusform>
+            <numerusform>%Ln anni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln month(s)</source>
+        <comment>from today</comment>
+        <translation>
+            <numerusform>%Ln mese</numerusform>
+            <numerusform>%Ln mesi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s)</source>
+        <comment>from today</comment>
+        <translation>
+            <numerusform>%Ln giorno</numerusform>
+            <numerusform>%Ln giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <extracomment>A line of a date&apos;s tooltip: the date on show is today&apos;s. &quot;tomorrow&quot; and &quot;yesterday&quot; likewise.</extracomment>
+        <translation>oggi</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>domani</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>ieri</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln day(s)</source>
+        <translation>
+            <numerusform>tra %Ln giorno</numerusform>
+            <numerusform>tra %Ln giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) ago</source>
+        <translation>
+            <numerusform>%Ln giorno fa</numerusform>
+            <numerusform>%Ln giorni fa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <extracomment>A date ahead of today by years, months and days: &quot;in 1 year, 2 months and 3 days&quot;. %1 is made of the counts marked &quot;from today&quot;, which can take the case this phrase needs.</extracomment>
+        <translation>tra %1</translation>
+    </message>
+    <message>
+        <source>%1 ago</source>
+        <extracomment>A date before today by years, months and days: &quot;26 years, 6 months and 26 days ago&quot;.</extracomment>
+        <translation>%1 fa</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A date&apos;s distance from today in days, then in years, months and days: &quot;9,706 days ago (26 years, 6 months and 26 days ago)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>week %1, day %2 of %3</source>
+        <extracomment>The ISO 8601 week of a date and its day of the year: &quot;week 19, day 132 of 366&quot;.</extracomment>
+        <translation>settimana %1, giorno %2 di %3</translation>
+    </message>
+    <message>
+        <source>week %1 of %2, day %3 of %4</source>
+        <extracomment>As &quot;week %1, day %2 of %3&quot;, for a week that belongs to the year before or after the date&apos;s: &quot;week 1 of 2009, day 364 of 366&quot; for 29 December 2008.</extracomment>
+        <translation>settimana %1 del %2, giorno %3 di %4</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <extracomment>A date of a difference, its distance from today, and its week and day of the year: &quot;Thursday, 11 May 2000: 9,706 days ago; week 19, day 132 of 366&quot;.</extracomment>
+        <translation>%1: %2; %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A date of a difference and its week and day of the year, where today is unknown.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -522,6 +608,16 @@ e -qwindowtitle TITOLO; vedere morvelin(1).</translation>
         <source>Modul</source>
         <extracomment>The caption of the frame round the three mode buttons (&quot;Mode&quot;).</extracomment>
         <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>The display&apos;s context menu in Date mode: types today&apos;s date.</extracomment>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <extracomment>The display&apos;s context menu in Time mode: types the time now.</extracomment>
+        <translation>Adesso</translation>
     </message>
 </context>
 </TS>

@@ -337,7 +337,7 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     </message>
     <message>
         <source>%1 and %2</source>
-        <extracomment>&quot;595 weeks and 3 days&quot;: %1 the weeks, %2 the days left over.</extracomment>
+        <extracomment>Two counts: &quot;595 weeks and 3 days&quot;, &quot;1 year and 3 days ago&quot;.</extracomment>
         <translation>%1 и %2</translation>
     </message>
     <message>
@@ -447,6 +447,97 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
         <extracomment>The period Sub moved the date or time back by: &quot;1 day, 0 months and 3 years subtracted&quot;.</extracomment>
         <translation>вычтено: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln year(s)</source>
+        <comment>from today</comment>
+        <translation>
+            <numerusform>%Ln год</numerusform>
+            <numerusform>%Ln года</numerusform>
+            <numerusform>%Ln лет</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln month(s)</source>
+        <comment>from today</comment>
+        <translation>
+            <numerusform>%Ln месяц</numerusform>
+            <numerusform>%Ln месяца</numerusform>
+            <numerusform>%Ln месяцев</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s)</source>
+        <comment>from today</comment>
+        <translation>
+            <numerusform>%Ln день</numerusform>
+            <numerusform>%Ln дня</numerusform>
+            <numerusform>%Ln дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <extracomment>A line of a date&apos;s tooltip: the date on show is today&apos;s. &quot;tomorrow&quot; and &quot;yesterday&quot; likewise.</extracomment>
+        <translation>сегодня</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>завтра</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>вчера</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln day(s)</source>
+        <translation>
+            <numerusform>через %Ln день</numerusform>
+            <numerusform>через %Ln дня</numerusform>
+            <numerusform>через %Ln дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) ago</source>
+        <translation>
+            <numerusform>%Ln день назад</numerusform>
+            <numerusform>%Ln дня назад</numerusform>
+            <numerusform>%Ln дней назад</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <extracomment>A date ahead of today by years, months and days: &quot;in 1 year, 2 months and 3 days&quot;. %1 is made of the counts marked &quot;from today&quot;, which can take the case this phrase needs.</extracomment>
+        <translation>через %1</translation>
+    </message>
+    <message>
+        <source>%1 ago</source>
+        <extracomment>A date before today by years, months and days: &quot;26 years, 6 months and 26 days ago&quot;.</extracomment>
+        <translation>%1 назад</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A date&apos;s distance from today in days, then in years, months and days: &quot;9,706 days ago (26 years, 6 months and 26 days ago)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>week %1, day %2 of %3</source>
+        <extracomment>The ISO 8601 week of a date and its day of the year: &quot;week 19, day 132 of 366&quot;.</extracomment>
+        <translation>%1-я неделя, день %2 из %3</translation>
+    </message>
+    <message>
+        <source>week %1 of %2, day %3 of %4</source>
+        <extracomment>As &quot;week %1, day %2 of %3&quot;, for a week that belongs to the year before or after the date&apos;s: &quot;week 1 of 2009, day 364 of 366&quot; for 29 December 2008.</extracomment>
+        <translation>%1-я неделя %2 года, день %3 из %4</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <extracomment>A date of a difference, its distance from today, and its week and day of the year: &quot;Thursday, 11 May 2000: 9,706 days ago; week 19, day 132 of 366&quot;.</extracomment>
+        <translation>%1: %2; %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A date of a difference and its week and day of the year, where today is unknown.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -538,6 +629,16 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
         <source>Modul</source>
         <extracomment>The caption of the frame round the three mode buttons (&quot;Mode&quot;).</extracomment>
         <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>The display&apos;s context menu in Date mode: types today&apos;s date.</extracomment>
+        <translation>Сегодня</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <extracomment>The display&apos;s context menu in Time mode: types the time now.</extracomment>
+        <translation>Сейчас</translation>
     </message>
 </context>
 </TS>

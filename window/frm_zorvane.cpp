@@ -3,6 +3,7 @@
 #include "accessible_names.h"
 #include "accessible_window.h"
 #include "contrast.h"
+#include "display_box.h"
 #include "facts_text.h"
 #include "fonts.h"
 #include "frame_watch.h"
@@ -14,6 +15,7 @@
 #include "paste_reader.h"
 #include "wording.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -22,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -30,6 +33,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace {
@@ -52,7 +56,23 @@ int TwipsToWholePixels(float twips) { return static_cast<int>(std::lround(twips 
 
 // The letter shortcuts. On a non-Latin layout the key types another letter; Qt's shortcut
 // matching still finds the Latin letter of the same key.
-constexpr std::array<char16_t, 4> kShortcutLetters{u'X', u'S', u'P', u'R'};
+constexpr std::array<char16_t, 5> kShortcutLetters{u'X', u'S', u'P', u'R', u'T'};
+
+// The shortcut the display's menu shows for "Today" and "Now"; "T" types them too.
+const QKeySequence kNowShortcut(Qt::CTRL | Qt::Key_Semicolon);
+
+// A year the calendar cannot hold stays one it cannot hold: the engine refuses it and tells no
+// distance from it.
+std::chrono::year_month_day CalendarDate(QDate date) {
+    using namespace std::chrono;
+    return {year{std::clamp(date.year(), 0, 10000)}, month{static_cast<unsigned>(date.month())},
+            day{static_cast<unsigned>(date.day())}};
+}
+
+DateTime CalendarMoment(const QDateTime& moment) {
+    return DateTime{std::chrono::sys_days{CalendarDate(moment.date())} +
+                    std::chrono::seconds{moment.time().msecsSinceStartOfDay() / 1000}};
+}
 
 // A letter of a non-Latin layout, typed without Ctrl, Alt or Meta.
 bool IsForeignLetter(const QKeyEvent& key) {
@@ -72,12 +92,19 @@ frmZorvane::frmZorvane(const QLocale& language, QWidget* parent)
     setFont(WindowFont(language_));
     setFixedSize(ToPixels(kClientWidth), ToPixels(kClientHeight));
 
-    lblDisplay = new QLineEdit(this);
+    lblDisplay = new DisplayBox(this);
     lblDisplay->setGeometry(ToPixels(kDisplayRect));
     lblDisplay->setFont(DisplayFont(language_));
     // Right in either direction: the display's numbers stand where a calculator's do.
     lblDisplay->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     lblDisplay->setAccessibleName(Translated("AccessibleMode", kDisplayName));
+    lblDisplay->Facts = [this] { return DisplayFactsText(); };
+    lblDisplay->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lblDisplay, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = DisplayMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(lblDisplay->mapToGlobal(at));
+    });
 
     //: The caption of the frame round the three mode buttons ("Mode").
     Frame1 = new QGroupBox(tr("Modul"), this);
@@ -208,19 +235,22 @@ void frmZorvane::ShowPressResult(const PressResult& result, const QString& shown
 }
 
 void frmZorvane::ShowDisplay(const QString& text, const DisplayFacts& facts) {
+    shownFacts_ = facts;
     // Words run in their language's direction; the engine's digits and signs left to right.
     lblDisplay->setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     lblDisplay->setText(text);
-    lblDisplay->setToolTip(FactsText(facts, language_));
     DescribeDisplay();
+    // The description is worded when asked for; a screen reader learns here that it changed.
+    QAccessibleEvent changed(lblDisplay, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+QString frmZorvane::DisplayFactsText() const {
+    return FactsText(shownFacts_, language_, CalendarDate(Now().date()));
 }
 
 void frmZorvane::DescribeDisplay() {
-    const QString facts = lblDisplay->toolTip();
-    if (!facts.isEmpty()) {
-        lblDisplay->setAccessibleDescription(facts);
-        return;
-    }
+    // The mode's, for when the text on show tells nothing.
     for (const AccessibleMode& mode : kAccessibleModes) {
         if (mode.Mode == engine_.CalcMode) {
             lblDisplay->setAccessibleDescription(Translated("AccessibleMode", mode.DisplayDescription));
@@ -283,6 +313,10 @@ const Notation& frmZorvane::UserNotation() {
 
 bool frmZorvane::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift, const QString& text) {
     const char16_t typed = text.size() == 1 ? text.front().unicode() : u'\0';
+    if (IsNowKey(keyCode, shift.testFlag(Qt::ControlModifier))) {
+        TypeNow();
+        return true;
+    }
     const auto index = KeyDownIndex(keyCode, shift.testFlag(Qt::KeypadModifier), typed, engine_.CalcMode);
     return index && PressShortcut(*index);
 }
@@ -291,11 +325,42 @@ bool frmZorvane::Form_KeyPress(const QString& text) {
     if (text.size() != 1) return false;
     const auto shortcut = KeyPressShortcut(text.front().unicode(), engine_.CalcMode, UserNotation());
     if (!shortcut) return false;
+    if (shortcut->Now) {
+        TypeNow();
+        return true;
+    }
     if (!shortcut->Index) {
         QApplication::beep();
         return true;
     }
     return PressShortcut(*shortcut->Index);
+}
+
+void frmZorvane::TypeNow() {
+    const auto typed = engine_.TypeNow(CalendarMoment(Now()));
+    if (!typed) {
+        QApplication::beep();
+        return;
+    }
+    // A fresh entry: nothing of a difference on show is edited.
+    ShowPressResult(*typed, displayWording_.Shown(*typed, {}));
+}
+
+QMenu* frmZorvane::DisplayMenu() {
+    QMenu* menu = lblDisplay->createStandardContextMenu();
+    const bool date = engine_.CalcMode == kDateMode;
+    if (date || engine_.CalcMode == kTimeMode) {
+        menu->addSeparator();
+        //: The display's context menu in Date mode: types today's date.
+        const QString today = tr("Today");
+        //: The display's context menu in Time mode: types the time now.
+        const QString now = tr("Now");
+        QAction* action = menu->addAction(date ? today : now, this, &frmZorvane::TypeNow);
+        action->setShortcut(kNowShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        action->setEnabled(engine_.TakesNow());
+    }
+    return menu;
 }
 
 void frmZorvane::AddLetterShortcuts() {

@@ -8,6 +8,7 @@
 #include "key_map.h"
 #include "wording.h"
 
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 
@@ -18,7 +19,8 @@
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
+class DisplayBox;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -42,8 +44,17 @@ public:
     // up: it must not also reach the focused control.
     bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift, const QString& text);
     bool Form_KeyPress(const QString& text);
+    // Today's date in Date mode, the time now in Time mode, in place of the entry; refused with
+    // the signal in Number mode and while a period is typed after Add or Sub.
+    void TypeNow();
+    // The display's context menu: the text box's own, with "Today" or "Now" in Date and Time mode.
+    // The caller owns it.
+    QMenu* DisplayMenu();
 
-    QLineEdit* lblDisplay = nullptr;
+    // The clock the window reads for today and now, at the moment each is needed; tests fix it.
+    QDateTime (*Now)() = &QDateTime::currentDateTime;
+
+    DisplayBox* lblDisplay = nullptr;
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 3> Option1{};
     std::array<QPushButton*, kKeyCount> cmdCalc{};
@@ -65,6 +76,7 @@ private:
     void ShowDisplay(const QString& text, const DisplayFacts& facts = {});
     void ShowPressResult(const PressResult& result, const QString& shown);
     void DescribeDisplay();
+    QString DisplayFactsText() const;
     void CopyDisplay();
     void PasteIntoPad();
     void MirrorKeys();
@@ -78,6 +90,7 @@ private:
     CalcEngine engine_;
     QLocale language_;
     DisplayWording displayWording_;
+    DisplayFacts shownFacts_;  // what the engine told of the text on show
     QLocale notationLocale_;
     std::optional<Notation> notation_;
     QString lastCopied_;  // what Ctrl+C last put on the clipboard

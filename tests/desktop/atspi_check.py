@@ -2,14 +2,17 @@
 # The window as a screen reader meets it over the AT-SPI bus: a frame named "Morvelin", the named
 # keys, 7 + 8 = pressed through the keys' actions and read back from the display, the help shown
 # once Date is selected through its option button, and the display's description of a date
-# difference, of a period being typed and of a time moved past midnight by it. Then in German
-# (de_DE.UTF-8): the keys' names, a difference on the display and its description. Then in each
+# difference, of a period being typed, of a time moved past midnight by it, and of typed dates
+# told from today. Then in German (de_DE.UTF-8): the keys' names, a difference on the display and
+# its description, and a typed date told from today without an English word. Then in each
 # language that is neither Latin-script European nor English: the option buttons, the keys'
 # names, a difference and its description without an English word; in Arabic, Hebrew and Persian
-# the options running from the right, and 7 8 9 from the left in every language.
+# the options running from the right, and 7 8 9 from the left in every language. The program runs
+# under faketime, its clock started at Monday, 7 December 2026, 14:03:27.
 # Usage, inside a D-Bus session on an X display: atspi_check.py PROGRAM
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -81,7 +84,7 @@ def world_failures(frame, locale, english):
     checks = {f"{locale}: English words {heard} in {texts}": not heard,
               f"{locale}: the options stand at {options}": options == sorted(options, reverse=WORLD[locale]),
               f"{locale}: 7 8 9 stand at {pad}": pad == sorted(pad),
-              f"{locale}: a difference is described as {facts!r}": facts.count("\n") == 3}
+              f"{locale}: a difference is described as {facts!r}": facts.count("\n") == 5}
     return [what for what, passed in checks.items() if not passed]
 
 
@@ -101,14 +104,23 @@ def failures(frame):
     period = display.description
     press("Equals")
     moved = display.description
+    select("Date")
+    press("Clear all", "11/05/2000")
+    past = display.description
+    press("Clear entry", "29/12/2099")
+    future = display.description
     checks = {"the top is no frame named Morvelin": frame.getRole() == pyatspi.ROLE_FRAME and frame.name == "Morvelin",
               f"keys named {number_keys}": number_keys == NUMBER_KEYS,
               f"7 + 8 = shows {shown!r}": shown == "15",
               f"the help reads {help_text[:40]!r}": help_text.startswith("Date Format dd/mm/yyyy\n"),
-              f"a date difference is described as {difference!r}": difference.endswith("\n7 days\n1 week\n5 weekdays"),
+              f"a date difference is described as {difference!r}": "\n7 days\n1 week\n5 weekdays\n" in difference,
               f"a period being typed is described as {period!r}": period == "2 hours, 0 minutes and 30 seconds",
               f"a time moved past midnight is described as {moved!r}":
-                  moved == "2 hours, 0 minutes and 30 seconds added\nnext day"}
+                  moved == "2 hours, 0 minutes and 30 seconds added\nnext day",
+              f"11/05/2000 is described as {past!r}": past == "Thursday, 11 May 2000\n"
+                  "9,706 days ago (26 years, 6 months and 26 days ago)\nweek 19, day 132 of 366",
+              f"29/12/2099 is described as {future!r}": future.endswith(
+                  "\nin 26,685 days (in 73 years and 22 days)\nweek 53, day 363 of 365")}
     return [what for what, passed in checks.items() if not passed]
 
 
@@ -119,21 +131,29 @@ def german_failures(frame):
     select("Datum")
     press("1/1/2000", "Differenz", "8/1/2000", "Gleich")
     shown, facts = display.queryText().getText(0, -1), display.description
+    press("Alles löschen", "11/05/2000")
+    told = display.description
+    english = [word for word in ("day", "week", "year", "month", "ago") if word in told.lower()]
     checks = {f"German keys named {number_keys[:3]}": number_keys[:3] == ["Rücktaste", "Eingabe löschen", "Alles löschen"],
               f"a German difference shows {shown!r}": shown == "0 Jahre: 0 Monate: 7 Tage",
-              f"a German difference is described as {facts!r}": facts.endswith("\n7 Tage\n1 Woche\n5 Arbeitstage")}
+              f"a German difference is described as {facts!r}": "\n7 Tage\n1 Woche\n5 Arbeitstage\n" in facts,
+              f"11/05/2000 is described in German as {told!r}": "\nvor 9.706 Tagen (vor 26 Jahren, 6 Monaten und "
+                  "26 Tagen)\nKalenderwoche 19, Tag 132 von 366" in told and not english}
     return [what for what, passed in checks.items() if not passed]
 
 
 def run(check, **environment):
-    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **environment)
-    program = subprocess.Popen(sys.argv[1:], env=environment)
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", FAKETIME_DONT_FAKE_MONOTONIC="1",
+                       **environment)
+    # faketime runs the program as its child: both are ended together, as a process group.
+    program = subprocess.Popen(["faketime", "-f", "@2026-12-07 14:03:27", *sys.argv[1:]], env=environment,
+                               start_new_session=True)
     try:
         app = application(os.path.basename(sys.argv[1]))
         print("atspi_check:", [f"{child.getRoleName()} {child.name!r}" for child in app])
         return check(app[0])
     finally:
-        program.terminate()
+        os.killpg(program.pid, signal.SIGTERM)
         program.wait(10)
 
 

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <limits>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -49,16 +50,16 @@ using Step = std::optional<DateTime> (*)(DateTime, std::int64_t);
 std::string Text(const std::optional<DateTime>& value) { return value ? DateTimeText(*value) : "none"; }
 
 TEST(DateTimeValue, ReadsTheForms) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"9/10/2011", "09/10/2011"}, {"11:5", "11:05:00"}, {"31/12/9999 23:59:59", "31/12/9999 23:59:59"}};
+    const std::pair<const char*, const char*> rows[] = {{"9/10/2011", "09/10/2011"},
+                                                        {"11:5", "11:05:00"},
+                                                        {"9:5:2", "09:05:02"},
+                                                        {"31/12/9999 23:59:59", "31/12/9999 23:59:59"}};
     for (const auto& [text, written] : rows) EXPECT_EQ(Text(DateTimeValue(text)), written) << text;
-    for (const char* text : {"31/04/2001",  "29/02/2001", "29/02/1900",
-                             "32/01/2000",  "00/01/2000", "15/13/2000",
-                             "15/00/2000",  "01/01/0099", "24:00:00",
-                             "12:60:00",    "12:00:60",   "11/05/2000 25:00:00",
-                             "11/05/2000x", "11:05:20 ",  "1/1/20000",
-                             "011/05/2000", "1/011/2000", "011:05",
-                             "1:005",       "1:05:005",   ""}) {
+    for (const char* text :
+         {"31/04/2001",  "29/02/2001", "29/02/1900", "32/01/2000",  "00/01/2000", "15/13/2000",
+          "15/00/2000",  "01/01/0099", "24:00:00",   "12:60:00",    "12:00:60",   "11/05/2000 25:00:00",
+          "11/05/2000x", "11:05:20 ",  "1/1/20000",  "011/05/2000", "1/011/2000", "011:05",
+          "1:005",       "1:05:005",   ":30",        "11:",         "11:05:",     ""}) {
         EXPECT_EQ(Text(DateTimeValue(text)), "none") << text;
     }
 }
@@ -90,6 +91,26 @@ TEST(Calendar, EveryDayLikeTheReckoning) {
         previous = day;
     }
     EXPECT_EQ(count, 3'615'900);
+}
+
+// The longest moves the range allows, and any longer one refused before its arithmetic overflows
+// or wraps round into the range (12 * 2^32 months, 2^57 days).
+TEST(Calendar, MovesAsFarAsTheRangeAndNoFurther) {
+    constexpr std::int64_t kMonths = 118'799, kMax = std::numeric_limits<std::int64_t>::max();
+    const DateTime first = *At({100, 1, 1}), last = *At({9999, 12, 31}, 86399);
+    const std::tuple<std::optional<DateTime>, const char*> rows[] = {
+        {AddMonths(first, kMonths), "01/12/9999"},
+        {AddMonths(last, -kMonths), "31/01/0100 23:59:59"},
+        {AddMonths(first, kMonths + 1), "none"},
+        {AddMonths(last, -kMonths - 1), "none"},
+        {AddMonths(first, 12 * (std::int64_t{1} << 32)), "none"},
+        {AddYears(first, 9899), "01/01/9999"},
+        {AddYears(first, kMax / 6), "none"},
+        {AddDays(first, std::int64_t{1} << 57), "none"},
+        {AddSeconds(last, kMax), "none"},
+        {AddSeconds(first, -kMax), "none"},
+        {AddHours(first, 86'781'599), "31/12/9999 23:00:00"}};
+    for (const auto& [moved, expected] : rows) EXPECT_EQ(Text(moved), expected);
 }
 
 TEST(CalcValue, ReadsAsDateTime) {
@@ -135,6 +156,112 @@ TEST(Calendar, DateDifferencesAddBack) {
 TEST(Calendar, TimeDifferencesAddBack) {
     ExpectDifferencesAddBack(TimeDifference, "%lld Hours: %lld Minutes: %lld Seconds ",
                              {AddHours, AddMinutes, AddSeconds}, {24, 60, 60}, *At({1899, 12, 30}), 86400, 1);
+}
+
+// Where a date lies, as "days years/months/days wWEEK/WEEKYEAR dDAY/DAYSINYEAR", "none" for the
+// distance where there is none.
+std::string PlaceText(const DatePlace& p) {
+    const auto& f = p.FromToday;
+    const std::string distance = f ? std::to_string(f->Days) + " " + std::to_string(f->Years) + "/" +
+                                         std::to_string(f->Months) + "/" + std::to_string(f->DaysLeft)
+                                   : "none";
+    return distance + " w" + std::to_string(p.Week) + "/" + std::to_string(p.WeekYear) + " d" +
+           std::to_string(p.DayOfYear) + "/" + std::to_string(p.DaysInYear);
+}
+
+std::chrono::year_month_day Ymd(Civil c) {
+    return {std::chrono::year{c.Year}, std::chrono::month(c.Month), std::chrono::day(c.Day)};
+}
+
+TEST(PlaceOf, Rows) {
+    const Civil today{2026, 12, 7};  // a Monday
+    const std::tuple<Civil, Civil, const char*> rows[] = {
+        {{2026, 12, 7}, today, "0 0/0/0 w50/2026 d341/365"},
+        {{2026, 12, 8}, today, "1 0/0/1 w50/2026 d342/365"},
+        {{2026, 12, 6}, today, "-1 0/0/1 w49/2026 d340/365"},
+        {{2000, 5, 11}, today, "-9706 26/6/26 w19/2000 d132/366"},
+        {{2099, 12, 29}, today, "26685 73/0/22 w53/2099 d363/365"},
+        {{2024, 2, 29}, today, "-1012 2/9/9 w9/2024 d60/366"},
+        {{2025, 2, 28}, {2024, 2, 29}, "365 0/11/30 w9/2025 d59/365"},
+        {{2008, 12, 29}, today, "-6552 17/11/8 w1/2009 d364/366"},
+        {{2010, 1, 1}, today, "-6184 16/11/6 w53/2009 d1/365"},
+        {{2012, 12, 31}, today, "-5089 13/11/7 w1/2013 d366/366"},
+        {{2024, 12, 31}, today, "-706 1/11/7 w1/2025 d366/366"},
+        {{100, 1, 1}, today, "-703797 1926/11/6 w53/99 d1/365"},
+        {{100, 1, 3}, today, "-703795 1926/11/4 w53/99 d3/365"},
+        {{100, 1, 4}, today, "-703794 1926/11/3 w1/100 d4/365"},
+        {{9999, 12, 31}, {100, 1, 1}, "3615899 9899/11/30 w52/9999 d365/365"},
+        {{2000, 5, 11}, {10000, 1, 1}, "none w19/2000 d132/366"},
+        {{2000, 5, 11}, {99, 12, 31}, "none w19/2000 d132/366"},
+    };
+    for (const auto& [date, from, expected] : rows) {
+        EXPECT_EQ(PlaceText(PlaceOf(Ymd(date), Ymd(from))), expected)
+            << date.Day << "/" << date.Month << "/" << date.Year;
+    }
+}
+
+// The days from 01/01/0001, a Monday, counted by hand: 1 for that day.
+std::int64_t DayNumber(Civil c) {
+    const std::int64_t y = c.Year - 1;
+    std::int64_t n = y * 365 + y / 4 - y / 100 + y / 400 + c.Day;
+    for (int m = 1; m < c.Month; ++m) n += DaysInMonth(c.Year, m);
+    return n;
+}
+
+int DayOfYear(Civil c) { return static_cast<int>(DayNumber(c) - DayNumber({c.Year, 1, 1}) + 1); }
+
+// ISO 8601 weeks by the rule of 4 January: week 1 holds it, and a year has 53 weeks when it starts
+// on a Thursday, or on a Wednesday in a leap year.
+std::pair<int, int> IsoWeek(Civil c) {
+    const auto weekday = [](Civil d) { return static_cast<int>((DayNumber(d) - 1) % 7) + 1; };  // Monday 1
+    const auto weeksIn = [&](int y) {
+        const int first = weekday({y, 1, 1});
+        const bool leap = DaysInMonth(y, 2) == 29;
+        return first == 4 || (leap && first == 3) ? 53 : 52;
+    };
+    const int week = (DayOfYear(c) - weekday(c) + 10) / 7;
+    if (week < 1) return {weeksIn(c.Year - 1), c.Year - 1};
+    if (week > weeksIn(c.Year)) return {1, c.Year + 1};
+    return {week, c.Year};
+}
+
+// A date moved by whole years or months, the day clamped to the month's length.
+Civil MovedMonths(Civil c, int months) {
+    const int total = c.Year * 12 + c.Month - 1 + months;
+    const Civil to{total / 12, total % 12 + 1, 1};
+    return {to.Year, to.Month, std::min(c.Day, DaysInMonth(to.Year, to.Month))};
+}
+
+// The distance from today as the date difference counts it, by hand.
+std::string ModelPlace(Civil date, Civil today) {
+    const bool before = DayNumber(date) < DayNumber(today);
+    const Civil earlier = before ? date : today, later = before ? today : date;
+    const int years =
+        later.Year - earlier.Year - (std::pair{earlier.Month, earlier.Day} > std::pair{later.Month, later.Day} ? 1 : 0);
+    const Civil anchor = MovedMonths(earlier, 12 * years);
+    const int months = (later.Year - anchor.Year) * 12 + later.Month - anchor.Month - (earlier.Day > later.Day ? 1 : 0);
+    const Civil anchor2 = MovedMonths(anchor, months);
+    const auto [week, weekYear] = IsoWeek(date);
+    return std::to_string(DayNumber(date) - DayNumber(today)) + " " + std::to_string(years) + "/" +
+           std::to_string(months) + "/" + std::to_string(DayNumber(later) - DayNumber(anchor2)) + " w" +
+           std::to_string(week) + "/" + std::to_string(weekYear) + " d" + std::to_string(DayOfYear(date)) + "/" +
+           std::to_string(DaysInMonth(date.Year, 2) == 29 ? 366 : 365);
+}
+
+TEST(PlaceOf, RandomDatesLikeTheReckoning) {
+    std::mt19937 random(26);  // NOLINT(cert-msc32-c,cert-msc51-cpp): a fixed seed replays a failure
+    std::uniform_int_distribution<int> year(100, 9999), month(1, 12), day(1, 31);
+    const auto any = [&] {
+        const Civil c{year(random), month(random), 1};
+        return Civil{c.Year, c.Month, std::min(day(random), DaysInMonth(c.Year, c.Month))};
+    };
+    for (const Civil today : {Civil{2026, 12, 7}, Civil{2024, 2, 29}, Civil{100, 1, 1}, Civil{9999, 12, 31}}) {
+        for (int i = 0; i < 25'000; ++i) {
+            const Civil date = any();
+            ASSERT_EQ(PlaceText(PlaceOf(Ymd(date), Ymd(today))), ModelPlace(date, today))
+                << date.Day << "/" << date.Month << "/" << date.Year << " from " << today.Year;
+        }
+    }
 }
 
 }  // namespace

@@ -91,6 +91,17 @@ const std::vector<SequenceRow> kDateRows = {
     {"huge year count", "Date", "11/05/2000 Add " + std::string(300, '9') + " =", kWrongDate},
     {"infinite count", "Date", "11/05/2000 Sub " + std::string(400, '9') + " =", kWrongDate},
     {"first operand past 9999", "Date", "1/1/2000 Add 1/0/0 = 99999999 Backspace CE 0 =", kWrongDate},
+    {"a separator first is kept", "Date", "/5", "/5"},
+    {"sign changes nothing", "Date", "11/05/2000 +/-", "11/05/2000 @Thu"},
+    {"today, then Add 0", "Date", "T Add 0 =", "07/12/2026 @Mon|0|07/12/2026 @Mon"},
+    {"today replaces the entry, the next digit appends", "Date", "11/05 T 5", "11/05|07/12/2026 @Mon|07/12/20265"},
+    {"today as the second date", "Date",
+     "11/05/2000 Dif T =", "11/05/2000 @Thu|07/12/2026 @Mon|26 Years: 6 Months: 26 Days #9706/6932 Thu-Mon"},
+    {"today after Dif, then a digit", "Date", "11/05/2000 Dif T 1", "07/12/20261"},
+    {"today replaces a result", "Date", "11/05/2000 Add 1 = T 1", "11/05/2001 @Fri|07/12/2026 @Mon|07/12/20261"},
+    {"today after a number operator", "Number", "5 + [Date] T", "07/12/2026 @Mon"},
+    {"no today while a period is typed", "Date", "11/05/2000 Add T 1 T =", "refused|1|refused|11/05/2001 @Fri"},
+    {"no today in a period to subtract", "Date", "11/05/2000 Sub T", "refused"},
 };
 INSTANTIATE_TEST_SUITE_P(Date, KeySequenceTest, testing::ValuesIn(kDateRows), RowName);
 
@@ -116,6 +127,9 @@ const std::vector<SequenceRow> kTimeRows = {
     {"difference with empty entry, then a digit", "Time", "11:05:20 Dif CE = 5", kWrongTime + "|5"},
     {"hours past 9999", "Time", "00:00:00 Add 99999999:0:0 =", kWrongTime},
     {"huge second count", "Time", "11:05:20 Add " + std::string(300, '9') + " =", kWrongTime},
+    {"now, then Sub", "Time", "T Sub 0:3:27 =", "14:03:27|0:3:27|14:00:00"},
+    {"now as the second time", "Time", "10:00 Dif T =", "10:00:00|14:03:27|4 Hours: 3 Minutes: 27 Seconds  #14607s"},
+    {"no now while a period is typed", "Time", "10:00 Add T", "refused"},
 };
 INSTANTIATE_TEST_SUITE_P(Time, KeySequenceTest, testing::ValuesIn(kTimeRows), RowName);
 
@@ -126,6 +140,7 @@ const std::vector<SequenceRow> kSwitchRows = {
     {"number operator counts as none in date", "Number", "5 + [Date] 3 =", "3"},
     {"text operands in number arithmetic", "Number", "5 + [Date] 3 = [Number] =", "6"},
     {"time operator carries into date", "Time", "11:05:20 Add [Date] 1/0/0 =", "31/12/1899 11:05:20 @Sun"},
+    {"no now in Number mode", "Date", "5 [Number] T", "5|refused"},
 };
 INSTANTIATE_TEST_SUITE_P(Switch, KeySequenceTest, testing::ValuesIn(kSwitchRows), RowName);
 
@@ -133,8 +148,24 @@ INSTANTIATE_TEST_SUITE_P(Switch, KeySequenceTest, testing::ValuesIn(kSwitchRows)
 TEST(Press, IgnoresKeysItDoesNotOffer) {
     CalcEngine engine;
     engine.ApplyMode("Date");
-    for (const ButtonIndex index : {6, 7, 12, 17, 23, -1}) EXPECT_EQ(engine.Press(index).DisplayText, "") << index;
+    for (const ButtonIndex index : {6, 7, 12, 17, 23, -1}) {
+        const PressResult result = engine.Press(index);
+        EXPECT_TRUE(result.DisplayText.empty() && !result.Beep && !engine.Enabled(index)) << index;
+    }
     EXPECT_EQ(engine.EntryText, "");
+    for (const ButtonIndex index : {-1, 23}) EXPECT_TRUE(engine.Caption(index).empty() && !engine.Enabled(index));
+}
+
+// The start values; Clear all zeroes both operands; an unknown mode changes nothing.
+TEST(Press, StartsAndClearsAsTheStateSays) {
+    CalcEngine engine;
+    EXPECT_TRUE(engine.CalcMode == "Number" && engine.EntryText.empty() && engine.PendingOp.empty());
+    EXPECT_FALSE(engine.NewEntry || engine.CaptureOperand2 || engine.ResultShown);
+    EXPECT_TRUE(engine.Operand1 == CalcValue{} && engine.Operand2 == CalcValue{});
+    PressKeys(engine, "5 + 3 = C");
+    EXPECT_TRUE(engine.Operand1 == CalcValue{0.0} && engine.Operand2 == CalcValue{0.0});
+    engine.ApplyMode("");
+    EXPECT_EQ(engine.CalcMode, "Number");
 }
 
 // A period too large to move anything by is not told as a smaller one.
@@ -145,6 +176,19 @@ TEST(Press, TellsNoPeriodTooLargeToApply) {
     const ButtonIndex nine = 5;
     EXPECT_TRUE(std::holds_alternative<PeriodFacts>(engine.Press(nine).Facts));  // 999,999,999,999
     EXPECT_TRUE(std::holds_alternative<std::monostate>(engine.Press(nine).Facts));
+    EXPECT_EQ(PressKeys(engine, "CE 1000000000000").back(), "1000000000000");  // a trillion, no period told
+}
+
+// The caller's clock may lie outside the calendar; nothing is typed then.
+TEST(TypeNow, OnlyWithinTheRange) {
+    using namespace std::chrono;
+    CalcEngine engine;
+    engine.ApplyMode("Date");
+    for (const sys_days day : {sys_days{year{10000} / 1 / 1}, sys_days{year{99} / 12 / 31}}) {
+        EXPECT_FALSE(engine.TypeNow(DateTime{day}).has_value());
+    }
+    EXPECT_EQ(engine.TypeNow(DateTime{sys_days{year{9999} / 12 / 31} + seconds{86399}})->DisplayText, "31/12/9999");
+    EXPECT_EQ(engine.EntryText, "31/12/9999");
 }
 
 }  // namespace

@@ -59,6 +59,13 @@ std::vector<std::string> PressKeys(CalcEngine& engine, std::string_view keys) {
             shown.push_back(engine.EntryText);
             continue;
         }
+        if (token == "T") {
+            const auto typed = engine.TypeNow(kNow);
+            shown.push_back(typed ? typed->DisplayText + (typed->Beep ? "!" : "") +
+                                        std::visit(FactsWriter{}, typed->Facts)
+                                  : "refused");
+            continue;
+        }
         const bool whole = KeyOf(engine, token).has_value();
         for (std::size_t i = 0; i < (whole ? 1 : token.size()); ++i) {
             const auto key = KeyOf(engine, whole ? std::string_view(token) : std::string_view(token).substr(i, 1));

@@ -49,6 +49,9 @@ TEST(NumericValue, ReadsTheLeadingNumber) {
     // Out of range by its leading zeros alone, and back into range and beyond by its exponent.
     EXPECT_EQ(NumericValue("0." + std::string(400, '0') + "1"), 0);
     EXPECT_EQ(NumericValue("0." + std::string(400, '0') + "1E800"), HUGE_VAL);
+    // Too small even with a positive exponent, of one digit and of three.
+    EXPECT_EQ(NumericValue("0." + std::string(400, '0') + "1E5"), 0);
+    EXPECT_EQ(NumericValue("0." + std::string(1000, '0') + "1E100"), 0);
 }
 
 TEST(PeriodCounts, SplitsIntoThreeCounts) {

@@ -2,7 +2,8 @@
 // typed on the pad, so that a corpus file reads like what a person types:
 //   digits, "+", "-", "*" (X or Dif), "=" as written; "/", ":" and "." the mode's separator;
 //   N, D, T switch to Number, Date or Time mode;
-//   b Backspace, e CE, c C, d divide, s sqrt, p %, r 1/x, n +/-; any other byte is skipped.
+//   b Backspace, e CE, c C, d divide, s sqrt, p %, r 1/x, n +/-, w today or now (Monday,
+//   07/12/2026 14:03:27); any other byte is skipped.
 // A broken invariant prints the input and what failed, then aborts, which libFuzzer reports.
 
 #include "calc_engine.h"
@@ -33,6 +34,7 @@ static_assert(kKeyChars.size() == kKeyCount);
 constexpr std::size_t kMaxActions = 4096;
 constexpr std::size_t kDisplayWidth = 15;
 constexpr std::string_view kError = "ERROR";
+constexpr DateTime kMoment{std::chrono::sys_days{std::chrono::year{2026} / 12 / 7} + std::chrono::seconds{50607}};
 
 struct DifferenceForm {
     const char* Format;  // read with sscanf and written again with snprintf: the text must match
@@ -124,6 +126,14 @@ void PressKeys(std::string_view input) {
     for (char c : input.substr(0, kMaxActions)) {
         if (c == 'N' || c == 'D' || c == 'T')
             engine.ApplyMode(c == 'N' ? kNumberMode : c == 'D' ? kDateMode : kTimeMode);
+        if (c == 'w') {
+            // Typed or refused; typed, it is the entry and a date or time of the mode.
+            if (const auto typed = engine.TypeNow(kMoment)) {
+                CheckShown(input, engine, typed->DisplayText);
+                CheckShownDate(input, engine, typed->DisplayText, false);
+            }
+            continue;
+        }
         if (c == '/' || c == ':') c = '.';
         const auto index = static_cast<ButtonIndex>(kKeyChars.find(c));
         if (!engine.Enabled(index)) continue;  // the window never presses a disabled key

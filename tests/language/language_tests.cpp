@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <chrono>
 #include <optional>
 #include <string_view>
 #include <tuple>
@@ -138,13 +139,91 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
     }
 
+    // Where each date on show lies from a fixed today, in each language shipped: the lines after a
+    // date's long date (after the period applied, for a moved one), and the last two of a
+    // difference, one for each of its dates.
+    void factsFromToday() {
+        using namespace std::chrono;
+        constexpr year_month_day kToday{year{2026}, December, day{7}};
+        const auto differenceOf = [](year_month_day first, year_month_day second) {
+            return DateDifferenceFacts{first, second, 0, 0, 0, 0, 0};
+        };
+        const auto moved = [](year_month_day to) {
+            return MovedDateFacts{to, {PeriodFacts::Units::DaysMonthsYears, {0, 0, 1}, false}, false};
+        };
+        const year_month_day may2000 = 2000y / May / 11, jan2028 = 2028y / January / 8, dec2008 = 2008y / 12 / 29;
+        const std::tuple<const char*, DisplayFacts, const char*> rows[] = {
+            {"en_GB", kToday, "today\nweek 50, day 341 of 365"},
+            {"en_GB", 2026y / 12 / 8, "tomorrow\nweek 50, day 342 of 365"},
+            {"en_GB", 2026y / 12 / 6, "yesterday\nweek 49, day 340 of 365"},
+            {"en_GB", 2026y / 12 / 25, "in 18 days\nweek 52, day 359 of 365"},
+            {"en_GB", 2027y / 1 / 7, "in 31 days (in 1 month)\nweek 1, day 7 of 365"},
+            {"en_GB", may2000, "9,706 days ago (26 years, 6 months and 26 days ago)\nweek 19, day 132 of 366"},
+            {"en_GB", jan2028, "in 397 days (in 1 year, 1 month and 1 day)\nweek 1, day 8 of 366"},
+            {"en_GB", moved(2024y / 12 / 8),
+             "1 year added\n729 days ago (1 year, 11 months and 29 days ago)\nweek 49, day 343 of 366"},
+            {"en_GB", 100y / 1 / 1,
+             "703,797 days ago (1,926 years, 11 months and 6 days ago)\nweek 53 of 99, day 1 of 365"},
+            {"en_GB", differenceOf(dec2008, 2099y / 12 / 29),
+             "Monday, 29 December 2008: 6,552 days ago (17 years, 11 months and 8 days ago); week 1 of 2009, day 364 "
+             "of 366\nTuesday, 29 December 2099: in 26,685 days (in 73 years and 22 days); week 53, day 363 of 365"},
+            {"de_DE", may2000,
+             "vor 9.706 Tagen (vor 26 Jahren, 6 Monaten und 26 Tagen)\nKalenderwoche 19, Tag 132 von 366"},
+            {"de_DE", jan2028, "in 397 Tagen (in 1 Jahr, 1 Monat und 1 Tag)\nKalenderwoche 1, Tag 8 von 366"},
+            {"de_DE", differenceOf(kToday, dec2008),
+             "Montag, 7. Dezember 2026: heute; Kalenderwoche 50, Tag 341 von 365\nMontag, 29. Dezember 2008: vor 6.552 "
+             "Tagen (vor 17 Jahren, 11 Monaten und 8 Tagen); Kalenderwoche 1 des Jahres 2009, Tag 364 von 366"},
+            {"fr_FR", differenceOf(jan2028, dec2008),
+             "samedi 8 janvier 2028 : dans 397 jours (dans 1 an, 1 mois et 1 jour) ; semaine 1, jour 8 sur 366\nlundi "
+             "29 décembre 2008 : il y a 6 552 jours (il y a 17 ans, 11 mois et 8 jours) ; semaine 1 de l'année 2009, "
+             "jour 364 sur 366"},
+            {"es_ES", differenceOf(jan2028, dec2008),
+             "sábado, 8 de enero de 2028: dentro de 397 días (dentro de 1 año, 1 mes y 1 día); semana 1, día 8 de "
+             "366\nlunes, 29 de diciembre de 2008: hace 6552 días (hace 17 años, 11 meses y 8 días); semana 1 de 2009, "
+             "día 364 de 366"},
+            {"it_IT", differenceOf(jan2028, dec2008),
+             "sabato 8 gennaio 2028: tra 397 giorni (tra 1 anno, 1 mese e 1 giorno); settimana 1, giorno 8 di "
+             "366\nlunedì 29 dicembre 2008: 6.552 giorni fa (17 anni, 11 mesi e 8 giorni fa); settimana 1 del 2009, "
+             "giorno 364 di 366"},
+            {"pt_BR", differenceOf(jan2028, dec2008),
+             "sábado, 8 de janeiro de 2028: em 397 dias (em 1 ano, 1 mês e 1 dia); semana 1, dia 8 de "
+             "366\nsegunda-feira, 29 de dezembro de 2008: há 6.552 dias (há 17 anos, 11 meses e 8 dias); semana 1 de "
+             "2009, dia 364 de 366"},
+            {"nl_NL", differenceOf(jan2028, dec2008),
+             "zaterdag 8 januari 2028: over 397 dagen (over 1 jaar, 1 maand en 1 dag); week 1, dag 8 van 366\nmaandag "
+             "29 december 2008: 6.552 dagen geleden (17 jaar, 11 maanden en 8 dagen geleden); week 1 van 2009, dag 364 "
+             "van 366"},
+            {"pl_PL", may2000, "9706 dni temu (26 lat, 6 miesięcy i 26 dni temu)\ntydzień 19, dzień 132 z 366"},
+            {"pl_PL", differenceOf(jan2028, dec2008),
+             "sobota, 8 stycznia 2028: za 397 dni (za 1 rok, 1 miesiąc i 1 dzień); tydzień 1, dzień 8 z "
+             "366\nponiedziałek, 29 grudnia 2008: 6552 dni temu (17 lat, 11 miesięcy i 8 dni temu); tydzień 1 roku "
+             "2009, dzień 364 z 366"},
+            {"ru_RU", may2000, "9 706 дней назад (26 лет, 6 месяцев и 26 дней назад)\n19-я неделя, день 132 из 366"},
+            {"ru_RU", differenceOf(jan2028, dec2008),
+             "суббота, 8 января 2028 г.: через 397 дней (через 1 год, 1 месяц и 1 день); 1-я неделя, день 8 из "
+             "366\nпонедельник, 29 декабря 2008 г.: 6 552 дня назад (17 лет, 11 месяцев и 8 дней назад); 1-я неделя "
+             "2009 года, день 364 из 366"},
+            {"pl_PL", 2024y / 2 / 29, "1012 dni temu (2 lata, 9 miesięcy i 9 dni temu)\ntydzień 9, dzień 60 z 366"},
+            {"ru_RU", 2024y / 2 / 29,
+             "1 012 дней назад (2 года, 9 месяцев и 9 дней назад)\n9-я неделя, день 60 из 366"},
+        };
+        QStringList wrong;
+        for (const auto& [locale, facts, expected] : rows) {
+            const Translations translations{QLocale(QLatin1String(locale))};
+            const QString text = FactsText(facts, translations.Locale(), kToday);
+            const QString told = text.section('\n', std::holds_alternative<DateDifferenceFacts>(facts) ? 4 : 1);
+            if (told != QString::fromUtf8(expected)) wrong << QLatin1String(locale) + ": " + told;
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
+    }
+
     // A count beyond Qt's int keeps the plural form its last digits call for, and is written whole,
     // in the window's locale whatever the default one.
     void factsBeyondIntRange() {
         for (const auto& [locale, seconds] : {std::pair{"en_GB", "3,000,000,001 seconds"},
                                               std::pair{"ru_RU", "3\u00a0000\u00a0000\u00a0001 секунда"}}) {
             const Translations translations{QLocale(locale)};
-            const QString facts = FactsText(TimeDifferenceFacts{3'000'000'001, 0, 0, 0}, translations.Locale());
+            const QString facts = FactsText(TimeDifferenceFacts{3'000'000'001, 0, 0, 0}, translations.Locale(), {});
             QCOMPARE(facts.section('\n', 1), QString::fromUtf8(seconds));
         }
     }
@@ -187,7 +266,7 @@ private slots:
         static const QRegularExpression kIsolate(QStringLiteral("\\x{2068}[^\\x{2068}\\x{2069}]*\\x{2069}"));
         for (const QString& language : ShippedLanguages()) {
             const Translations translations{QLocale(language)};
-            const QString texts = DateDifferenceText(11, 4, 28) + '\n' + FactsText(facts, translations.Locale()) +
+            const QString texts = DateDifferenceText(11, 4, 28) + '\n' + FactsText(facts, translations.Locale(), year{2026} / 12 / 7) +
                                   '\n' + TimeDifferenceText(8, 5, 3);
             QString outside = texts;
             while (outside.contains(kIsolate)) outside.remove(kIsolate);
