@@ -176,7 +176,14 @@ void AddPeriodWords(Notation& notation) {
     for (const UnitMessage& message : kUnitMessages) {
         for (const int count : kPluralCounts) {
             const QString word = UnitWord(message.Context, message.Text, count);
-            if (!word.isEmpty() && !word.contains(u'%')) notation.PeriodWords.insert(word, message.Unit);
+            if (word.isEmpty() || word.contains(u'%')) continue;
+            // Without translations the English source stands: "day(s)" is "day" and "days".
+            if (word.endsWith(QStringLiteral("(s)"))) {
+                notation.PeriodWords.insert(word.chopped(3), message.Unit);
+                notation.PeriodWords.insert(word.chopped(3) + u's', message.Unit);
+            } else {
+                notation.PeriodWords.insert(word, message.Unit);
+            }
         }
     }
     QString joined = CanonicalWord(QCoreApplication::translate("FactsText", "%1 and %2"));

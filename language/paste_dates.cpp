@@ -10,6 +10,9 @@ QRegularExpressionMatch MatchAt(const QRegularExpression& form, const QString& t
     return form.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
 }
 
+// The pad holds the dates from 01/01/0100 on; a year has four digits.
+bool InPadRange(QDate date) { return date.isValid() && date.year() >= 100; }
+
 int Number(const QRegularExpressionMatch& match, QStringView group) { return match.captured(group).toInt(); }
 
 // "1st", "2nd", "3rd", "11th", "21st"; "1er". Any other ending refuses the date.
@@ -28,7 +31,7 @@ std::optional<QDate> DateOf(const QRegularExpressionMatch& match, const Notation
     const int month = match.hasCaptured(u"n") ? notation.Months.value(match.captured(u"n")) : Number(match, u"m");
     const int year = Number(match, u"y"), day = Number(match, u"d");
     const QDate date(year, month, day);
-    if (!date.isValid() || !OrdinalFits(day, match.captured(u"o"))) return std::nullopt;
+    if (!InPadRange(date) || !OrdinalFits(day, match.captured(u"o"))) return std::nullopt;
     if (year >= notation.OtherEraYears[0] && year <= notation.OtherEraYears[1]) return std::nullopt;
     if (match.hasCaptured(u"w") && notation.Weekdays.value(match.captured(u"w")) != date.dayOfWeek()) {
         return std::nullopt;
@@ -89,7 +92,7 @@ Reading<Moment> ReadIsoMoment(const QString& text, qsizetype at) {
     if (!match.hasMatch()) return {};
     Reading<Moment> reading{match.capturedEnd(), {}};
     const QDate date(Number(match, u"y"), Number(match, u"m"), Number(match, u"d"));
-    if (!date.isValid() || match.hasCaptured(u"unread") || match.hasCaptured(u"zone")) return reading;
+    if (!InPadRange(date) || match.hasCaptured(u"unread") || match.hasCaptured(u"zone")) return reading;
     Moment moment{date, {}};
     if (match.hasCaptured(u"h")) {
         const QTime time(Number(match, u"h"), Number(match, u"i"), Number(match, u"s"));

@@ -177,7 +177,9 @@ std::optional<QString> PlainNumber(const Written& number, const Notation& notati
     const std::size_t groupingEnd = std::min(*decimal, number.Marks.size());
     if (groupingEnd + 1 < number.Marks.size()) return std::nullopt;
     const std::u16string_view grouping = std::u16string_view(number.Marks).substr(0, groupingEnd);
-    if (std::ranges::count(grouping, number.Marks.front()) != qsizetype(groupingEnd)) return std::nullopt;
+    if (!grouping.empty() && std::ranges::count(grouping, grouping.front()) != qsizetype(groupingEnd)) {
+        return std::nullopt;
+    }
     if (!GroupsFit(number, groupingEnd + 1, notation)) return std::nullopt;
     QString plain;
     for (std::size_t i = 0; i < number.Groups.size(); ++i) {

@@ -178,12 +178,7 @@ QString FormExpression(QStringView pattern, const QString& dayHalves) {
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         QString part = fieldExpression(i);
         // An optional field and the literal joined to it are left out together.
-        if (pieces[i].Optional && i + 1 < pieces.size() && pieces[i + 1].Optional && pieces[i].Is != Field::Literal) {
-            part += fieldExpression(++i);
-        } else if (pieces[i].Optional && pieces[i].Is == Field::Literal && i + 1 < pieces.size() &&
-                   pieces[i + 1].Optional) {
-            part += fieldExpression(++i);
-        }
+        if (pieces[i].Optional && i + 1 < pieces.size() && pieces[i + 1].Optional) part += fieldExpression(++i);
         expression += pieces[i].Optional ? QStringLiteral("(?:%1)?").arg(part) : part;
     }
     return expression;
