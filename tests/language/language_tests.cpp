@@ -214,6 +214,7 @@ private slots:
             {"fr_FR", kDateMode, "lundi 12 mai 2003|12 f\u00e9vr. 2003|mardi 12 mai 2003|1er juin 2008",
              "CE12/05/2003|CE12/02/2003|refused|CE01/06/2008"},
             {"C", kDateMode, "12 mai 2003", "refused"},
+            {"teo_UG", kDateMode, "3 Mar 2008", "refused"},  // March in English, May in Teso
             {"hi_IN", kDateMode, "12 \u092e\u0908 2003", "CE12/05/2003"},
             {"es_ES", kDateMode, "3 de junio de 2008", "CE03/06/2008"},
             {"pt_BR", kDateMode, "ter\u00e7a-feira, 3 de junho de 2008", "CE03/06/2008"},
@@ -274,6 +275,8 @@ private slots:
              "refused"},
             {"de_DE", kDateMode, "2 Wochen|11 Jahre: 4 Monate: 28 Tage|1 Jahr und 2 Monate",
              "CE14/0/0|CE28/4/11|CE0/2/1"},
+            {"ru_RU", kDateMode, "5 \u043b\u0435\u0442|2 \u0433\u043e\u0434\u0430|1 \u0433\u043e\u0434",
+             "CE0/0/5|CE0/0/2|CE0/0/1"},
             {"C", kTimeMode, "1:30|25:00|2 hours 30 minutes|8 Hours: 5 Minutes: 3 Seconds |1:30:15",
              "CE1:30:00|CE25:00:00|CE2:30:00|CE8:05:03|CE1:30:15"},
             {"C", kTimeMode, "1:5|3 days|10:30 PM|1:30 +|90", "refused"}};
