@@ -41,13 +41,10 @@ const std::vector<Notation>& Notations() {
 
 // The engine as a paste after "Add" finds it: a date or time typed, Add pressed.
 void AwaitPeriod(CalcEngine& engine) {
-    constexpr std::array<ButtonIndex, 9> kDate{13, 20, 13, 20, 14, 18, 18, 18, 21};  // 1/1/2000 Add
-    constexpr std::array<ButtonIndex, 6> kTime{13, 18, 20, 18, 18, 21};              // 10:00 Add
-    if (engine.CalcMode == kDateMode) {
-        for (const ButtonIndex key : kDate) engine.Press(key);
-    } else {
-        for (const ButtonIndex key : kTime) engine.Press(key);
-    }
+    const auto keys =
+        PastedKeys(engine.CalcMode == kDateMode ? u"1/1/2000" : u"10:00", engine.CalcMode, Notations()[0]);
+    for (const ButtonIndex key : *keys) engine.Press(key);
+    engine.Press(21);
 }
 
 }  // namespace
