@@ -211,8 +211,9 @@ private slots:
             {"en_US", kDateMode, "03-Jun-2008|Sept 14, 2021", "CE03/06/2008|CE14/09/2021"},
             {"C", kDateMode,
              "June 1st, 2008|June 2nd, 2008|June 11th, 2008|June 12th, 2008|June 13th, 2008|June 21st, 2008|June 22nd, "
-             "2008|June 24th, 2008",
-             "CE01/06/2008|CE02/06/2008|CE11/06/2008|CE12/06/2008|CE13/06/2008|CE21/06/2008|CE22/06/2008|CE24/06/2008"},
+             "2008|June 24th, 2008|June 30th, 2008",
+             "CE01/06/2008|CE02/06/2008|CE11/06/2008|CE12/06/2008|CE13/06/2008|CE21/06/2008|CE22/06/2008|CE24/06/"
+             "2008|CE30/06/2008"},
             {"C", kDateMode,
              "June 11st, 2008|June 12nd, 2008|June 13rd, 2008|June 21th, 2008|June 2st, 2008|June 4rd, 2008|June 1th, "
              "2008|1/1/0099|0099-01-01",
