@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr qsizetype kLongestCount = 9;
+
 QRegularExpressionMatch MatchAt(const QRegularExpression& form, const QString& text, qsizetype at) {
     return form.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
 }
@@ -45,8 +47,12 @@ Reading<QString> WordedPeriod(const QString& text, qsizetype at, std::string_vie
         const QRegularExpressionMatch match = MatchAt(kCount, text, end);
         const auto unit = notation.PeriodWords.constFind(match.captured(2));
         if (!match.hasMatch() || unit == notation.PeriodWords.cend()) break;
-        if (IsDateUnit(*unit) != (mode == kDateMode) || counts.contains(*unit)) return {match.capturedEnd(), {}};
-        counts[*unit] = match.captured(1).left(12).toLongLong();
+        // A count of ten digits or more moves past any date or time the pad holds.
+        if (IsDateUnit(*unit) != (mode == kDateMode) || counts.contains(*unit) ||
+            match.capturedLength(1) > kLongestCount) {
+            return {match.capturedEnd(), {}};
+        }
+        counts[*unit] = match.captured(1).toLongLong();
         end = match.capturedEnd();
         static const QRegularExpression kJoin(QStringLiteral(" *[,:]?"));
         qsizetype next = MatchAt(kJoin, text, end).capturedEnd();

@@ -47,7 +47,7 @@ public:
         while (true) {
             while (At() == u' ') ++at_;
             if (at_ == text_.size()) break;
-            if (!ReadLineBreak() && !ReadValueOrOperator()) return std::nullopt;
+            if (!(At() == u'\n' ? ReadLineBreak() : ReadValueOrOperator())) return std::nullopt;
         }
         if (last_ == Last::Operator) return std::nullopt;
         return keys_;
@@ -67,12 +67,14 @@ private:
         return std::vector<ButtonIndex>{*shortcut->Index};
     }
 
-    // A line break after a value is Enter; around the lines' ends it is nothing.
+    // A line break after a value is Enter, unless an "=" follows; around the lines' ends it is
+    // nothing.
     bool ReadLineBreak() {
-        if (At() != u'\n') return false;
         ++at_;
         if (last_ == Last::Operator) return false;
-        if (last_ == Last::Value) PressEquals();
+        qsizetype next = at_;
+        while (At(next) == u' ' || At(next) == u'\n') ++next;
+        if (last_ == Last::Value && At(next) != u'=') PressEquals();
         return true;
     }
 

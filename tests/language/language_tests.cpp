@@ -165,7 +165,8 @@ private slots:
             {"*", kNumberMode, "12 \u00d7 3|12 \u2212 3|12 \u00f7 4|12\u20133|\u22125\u00d7\u20132|2 \u00d7 3 + 4",
              "CE12X3|CE12-3|CE12/4|CE12-3|CE5+/-X2+/-|CE2X3+4"},
             {"C", kNumberMode, "2 + 3 \u00d7 4|2 - 3 / 4|5 +|5 + * 3|5 + =|2008-06-03|3/6/2008|12/25/08", "refused"},
-            {"C", kNumberMode, "+5|* 2 =|= 3|2 + 3 = \u00d7 4", "+5|X2=|=3|CE2+3=X4"},
+            {"C", kNumberMode, "+5|* 2 =|= 3|2 + 3 = \u00d7 4| 2+3\r\n+1\r=\n |5 +\n3",
+             "+5|X2=|=3|CE2+3=X4|CE2+3=+1=|refused"},
             {"fa_IR", kNumberMode, "\u06f1\u06f2/\u06f5", "refused"},
             {"C", kNumberMode, "12/5", "CE12/5"},
             // Percent: after + or - the key, alone the value, after X or / refused; "%18" refused.
@@ -289,7 +290,8 @@ private slots:
              "CE0/0/5|CE0/0/2|CE0/0/1"},
             {"C", kTimeMode, "1:30|25:00|2 hours 30 minutes|8 Hours: 5 Minutes: 3 Seconds |1:30:15",
              "CE1:30:00|CE25:00:00|CE2:30:00|CE8:05:03|CE1:30:15"},
-            {"C", kTimeMode, "1:5|3 days|10:30 PM|1:30 +|90", "refused"}};
+            {"C", kTimeMode, "1 hour 30 seconds|999999999 seconds", "CE1:00:30|CE0:00:999999999"},
+            {"C", kTimeMode, "1:5|3 days|10:30 PM|1:30 +|90|1000000000 seconds", "refused"}};
         QVERIFY(RowsHold(rows, Awaited::Period));
     }
 

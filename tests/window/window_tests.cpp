@@ -354,7 +354,7 @@ private slots:
     void paste() {
         const std::tuple<const char*, QString, QString> rows[] = {
             {"", QStringLiteral("c1\0002"), QStringLiteral("0.")},
-            {"", QStringLiteral(" 2+3\r\n+1\r=\n "), QStringLiteral("7")},
+            {"", QStringLiteral(" 2+3\r\n+1\r=\n "), QStringLiteral("6")},
             {"[Date] 4", QStringLiteral("s/5p"), QStringLiteral("4")},
             {"[Date] 11/05/2000 Dif", QStringLiteral("Monday, 12 May 2003="),
              QStringLiteral("3 Years: 0 Months: 1 Days")},
