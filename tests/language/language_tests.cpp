@@ -4,6 +4,7 @@
 #include "key_map.h"
 #include "paste_reader.h"
 #include "translations.h"
+#include "written_forms.h"
 
 #include "calc_engine.h"
 #include "date_time.h"
@@ -12,6 +13,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTime>
 
@@ -164,10 +166,11 @@ private slots:
             // a sum is refused; a paste that starts with an operator goes on from the entry.
             {"*", kNumberMode, "12 \u00d7 3|12 \u2212 3|12 \u00f7 4|12\u20133|\u22125\u00d7\u20132|2 \u00d7 3 + 4",
              "CE12X3|CE12-3|CE12/4|CE12-3|CE5+/-X2+/-|CE2X3+4"},
-            {"C", kNumberMode, "2 + 3 \u00d7 4|2 - 3 / 4|5 +|5 + * 3|5 + =|2008-06-03|3/6/2008|12/25/08", "refused"},
+            {"C", kNumberMode, "2 + 3 \u00d7 4|2 - 3 / 4|2 + 3 \u00d7 =|5 +|5 + * 3|5 + =|2008-06-03|3/6/2008|12/25/08",
+             "refused"},
             {"C", kNumberMode, "+5|* 2 =|= 3|2 + 3 = \u00d7 4| 2+3\r\n+1\r=\n |5 +\n3",
              "+5|X2=|=3|CE2+3=X4|CE2+3=+1=|refused"},
-            {"fa_IR", kNumberMode, "\u06f1\u06f2/\u06f5", "refused"},
+            {"fa_IR", kNumberMode, "\u06f1\u06f2/\u06f5|\u06f1/\u06f5", "refused"},
             {"C", kNumberMode, "12/5", "CE12/5"},
             // Percent: after + or - the key, alone the value, after X or / refused; "%18" refused.
             {"C", kNumberMode, "200+10%|10%|-2.5 %|0.5%|150%", "CE200+10%|CE0.10|CE0.025+/-|CE0.005|CE1.50"},
@@ -201,6 +204,8 @@ private slots:
             {"cs_CZ", kTimeMode, "3:30 odp.", "CE15:30"},
             {"ja_JP", kTimeMode, "\u5348\u5f8c3:30|15\u664230\u5206", "CE15:30"},
             {"zh_CN", kTimeMode, "\u4e0b\u53483:30", "CE15:30"},
+            {"ff_Adlm_GN", kTimeMode, "\U0001E953:\U0001E953\U0001E950 \U0001E907\U0001E90E", "CE15:30"},
+            {"hu_HU", kDateMode, "2008. 06. 03.", "CE03/06/2008"},
             {"ko_KR", kTimeMode, "\uc624\ud6c4 3:30", "CE15:30"},
             {"fr_FR", kTimeMode, "14.30.00|15 h 30", "CE14:30:00|CE15:30"},
             {"de_DE", kTimeMode, "15.30 Uhr", "CE15:30"},
@@ -247,6 +252,8 @@ private slots:
             {"*", kDateMode, "2003-05-12|2003-05-12T10:00:00|12 - 05-2003", "CE12/05/2003|CE12/05/2003|refused"},
             {"C", kDateMode, "12-05-2003|11.05.2000x2011-10-09|1/1/2000 + 1/0/0 x 5/5/2000",
              "CE12/05/2003|CE11/05/2000Dif09/10/2011|CE01/01/2000Add1/0/0=Dif05/05/2000"},
+            {"C", kDateMode, "1/1/2000 + 1/0/0 = - 0/1/0|1/1/2000 + 1/0/0 = 2/2/2000",
+             "CE01/01/2000Add1/0/0=Sub0/1/0|CE01/01/2000Add1/0/0=02/02/2000"},
             {"C", kDateMode, "1/1/2000 x 2/2/2000 + 1|1/1/2000 x 2/2/2000 = + 1|1/1/2000 + 3/6", "refused"},
             {"*", kTimeMode, "2003-05-12T10:00:00|2003-05-12 10:00|10:00:00+02:00",
              "CE10:00:00|CE10:00|CE10:00:00Add02:00:00"},
@@ -323,6 +330,16 @@ private slots:
             qInfo("%-8s read %6.2f %% of %d, misread %d", kind.data(), 100.0 * share[0] / share[2], share[2], share[1]);
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
+    }
+
+    // Quoted literals of Qt's patterns, a quote written twice among them.
+    void quotedLiterals() {
+        const auto reads = [](const char* pattern, const char* text) {
+            const QString form = FormExpression(QString::fromUtf8(pattern), QStringLiteral("(?!)"));
+            return QRegularExpression(QStringLiteral("^(?:%1)$").arg(form)).match(QString::fromUtf8(text)).hasMatch();
+        };
+        QVERIFY(reads("H 'h' mm", "5 h 30") && reads("H''mm", "5'30") && reads("d 'de' M yyyy", "3 de 6 2008"));
+        QVERIFY(!reads("H 'h' mm", "5 30") && !reads("H''mm", "530"));
     }
 
     // A count beyond Qt's int keeps the plural form its last digits call for, and is written whole.
