@@ -34,11 +34,6 @@ const std::vector<Notation>& Notations() {
     return notations;
 }
 
-[[noreturn]] void Fail(std::string_view input, const char* what) {
-    std::fprintf(stderr, "\npaste_fuzzer: %s\n  input: \"%.*s\"\n", what, static_cast<int>(input.size()), input.data());
-    std::abort();
-}
-
 // The engine as a paste after "Add" finds it: a date or time typed, Add pressed.
 void AwaitPeriod(CalcEngine& engine) {
     const auto keys =
@@ -73,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (engine.Press(key).DisplayText != message) continue;
         // Out of the pad's range the rest of the keys go on from the message, as typed ones would.
         if (moving) break;
-        Fail(input, "the keys end in the format message");
+        std::fprintf(stderr, "\npaste_fuzzer: the keys end in the format message\n  input: \"%s\"\n", qPrintable(text));
+        std::abort();
     }
     return 0;
 }
