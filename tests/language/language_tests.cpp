@@ -168,8 +168,8 @@ private slots:
              "CE12X3|CE12-3|CE12/4|CE12-3|CE5+/-X2+/-|CE2X3+4"},
             {"C", kNumberMode, "2 + 3 \u00d7 4|2 - 3 / 4|2 + 3 \u00d7 =|5 +|5 + * 3|5 + =|2008-06-03|3/6/2008|12/25/08",
              "refused"},
-            {"C", kNumberMode, "+5|* 2 =|= 3|2 + 3 = \u00d7 4| 2+3\r\n+1\r=\n |5 +\n3|5\n =",
-             "+5|X2=|=3|CE2+3=X4|CE2+3=+1=|refused|CE5="},
+            {"C", kNumberMode, "+5|* 2 =|= 3|2 + 3 = \u00d7 4| 2+3\r\n+1\r=\n |5 +\n3|5\n =|5\r6",
+             "+5|X2=|=3|CE2+3=X4|CE2+3=+1=|refused|CE5=|CE5=6"},
             {"fa_IR", kNumberMode, "\u06f1\u06f2/\u06f5|\u06f1/\u06f5", "refused"},
             {"C", kNumberMode, "12/5", "CE12/5"},
             // Percent: after + or - the key, alone the value, after X or / refused; "%18" refused.
