@@ -51,8 +51,8 @@ package-deps:
 clean:
 	@rm -rf $(BUILD_DIR)
 
-# The engine's fuzzer (clang++ and libFuzzer), run for FUZZ_SECONDS on a fresh copy of the
-# committed corpus, so that nothing a run finds is written into the tree. A crash stops the target,
+# The engine's and the paste reader's fuzzers (clang++ and libFuzzer), each run for FUZZ_SECONDS
+# on a fresh copy of its committed corpus, so that nothing a run finds is written into the tree. A crash stops the target,
 # its input left in $(FUZZ_DIR)/artifacts/.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
@@ -66,6 +66,11 @@ fuzz:
 	@echo "fuzz: engine_fuzzer for $(FUZZ_SECONDS) s"
 	@$(FUZZ_DIR)/engine_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_DIR)/artifacts/ -dict=tests/fuzz/engine.dict $(FUZZ_DIR)/corpus
+	@rm -rf $(FUZZ_DIR)/paste_corpus && mkdir -p $(FUZZ_DIR)/paste_corpus
+	@cp tests/fuzz/paste_corpus/* $(FUZZ_DIR)/paste_corpus/
+	@echo "fuzz: paste_fuzzer for $(FUZZ_SECONDS) s"
+	@$(FUZZ_DIR)/paste_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=1002 -timeout=10 -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/artifacts/ $(FUZZ_DIR)/paste_corpus
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer in a build folder
 # of its own; the first finding stops the run.

@@ -84,60 +84,9 @@ std::optional<ButtonIndex> IndexOfKey(const std::array<KeyCodeRow, N>& rows, int
 
 constexpr char16_t kArabicDecimalSeparator = u'\u066b';
 
-QString Folded(QString name) {
-    name = name.toLower();
-    while (name.endsWith(QLatin1Char('.'))) name.chop(1);
-    return name;
-}
-
-// "12,34,567" where the locale groups the Indian way.
-bool GroupsIndian(const QLocale& locale) {
-    const QString group = locale.groupSeparator();
-    if (group.isEmpty()) return false;
-    const QStringList groups = locale.toString(qlonglong{1234567}).split(group);
-    return groups.size() > 2 && groups[1].size() == 2;
-}
-
-bool WritesMonthFirst(const QLocale& locale) {
-    const QString format = locale.dateFormat(QLocale::ShortFormat);
-    const qsizetype month = format.indexOf(QLatin1Char('M')), day = format.indexOf(QLatin1Char('d'));
-    return month >= 0 && day >= 0 && month < day;
-}
-
 }  // namespace
 
 ButtonIndex DigitIndex(int digit) { return kDigitIndexes.at(static_cast<std::size_t>(digit)); }
-
-Notation NotationOf(const QLocale& locale) {
-    const QString point = locale.decimalPoint(), group = locale.groupSeparator();
-    Notation notation;
-    notation.DecimalPoint = point.isEmpty() ? u'.' : point.front().unicode();
-    notation.GroupSeparator = group.isEmpty() ? u'\0' : group.front().unicode();
-    notation.IndianGrouping = GroupsIndian(locale);
-    notation.MonthFirst = WritesMonthFirst(locale);
-    for (const QLocale& source : {locale, QLocale(QLocale::English)}) {
-        for (const QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-            for (int month = 1; month <= 12; ++month) {
-                notation.MonthNames.at(std::size_t(month - 1))
-                    << Folded(source.monthName(month, format)) << Folded(source.standaloneMonthName(month, format));
-            }
-            for (int day = 1; day <= 7; ++day) {
-                notation.WeekdayNames.at(std::size_t(day - 1))
-                    << Folded(source.dayName(day, format)) << Folded(source.standaloneDayName(day, format));
-            }
-        }
-        notation.AmTexts << Folded(source.amText());
-        notation.PmTexts << Folded(source.pmText());
-    }
-    notation.CurrencySymbols =
-        QStringList{QStringLiteral("$"),   QStringLiteral("\u20ac"), QStringLiteral("\u00a3"), QStringLiteral("\u00a5"),
-                    QStringLiteral("CHF"), QStringLiteral("EUR"),    QStringLiteral("USD"),    QStringLiteral("GBP")};
-    for (const auto format : {QLocale::CurrencySymbol, QLocale::CurrencyIsoCode}) {
-        const QString own = locale.currencySymbol(format).remove(QChar(u'\u200f'));
-        if (!own.isEmpty() && !notation.CurrencySymbols.contains(own)) notation.CurrencySymbols << own;
-    }
-    return notation;
-}
 
 std::optional<ButtonIndex> KeyDownIndex(int key, bool keypad, char16_t typed, std::string_view mode) {
     if (const auto index = IndexOfKey(kAnyKeyRows, key, mode)) return index;

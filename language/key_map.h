@@ -1,11 +1,8 @@
 #pragma once
 
 #include "key_table.h"
+#include "notation.h"
 
-#include <QLocale>
-#include <QStringList>
-
-#include <array>
 #include <optional>
 #include <string_view>
 
@@ -16,23 +13,6 @@ inline constexpr ButtonIndex kChangeSign = 19;
 // The decimal point, or the date or time separator, by mode.
 inline constexpr ButtonIndex kPoint = 20;
 inline constexpr ButtonIndex kEquals = 22;
-
-// How the user's locale writes numbers, dates and times, as far as typing and pasting need it.
-struct Notation {
-    char16_t DecimalPoint = u'.';
-    char16_t GroupSeparator = u',';  // '\0' for no grouping
-    bool IndianGrouping = false;     // 12,34,567: groups of two before the last three
-    bool MonthFirst = false;         // short dates written month first (5/13/2000)
-    // Lower case, without a trailing ".": the locale's and English, long and short forms.
-    std::array<QStringList, 12> MonthNames;
-    std::array<QStringList, 7> WeekdayNames;  // Monday first
-    QStringList AmTexts;
-    QStringList PmTexts;
-    QStringList CurrencySymbols;  // the locale's own and the common ones, symbols and ISO codes
-};
-
-// All from QLocale's own data, for the locale and for English.
-Notation NotationOf(const QLocale& locale);
 
 // A key or character that is a shortcut: the button it presses, or none when it is refused with
 // the signal (a "," that is no decimal point in the user's locale); or today's date or the time

@@ -590,6 +590,14 @@ y -qwindowtitle TÍTULO; consulte morvelin(1).</translation>
     </message>
 </context>
 <context>
+    <name>Paste</name>
+    <message>
+        <source>o&apos;clock</source>
+        <extracomment>A word written after a time of day, as in &quot;15.30 Uhr&quot;: one word, the time left out.</extracomment>
+        <translation>h</translation>
+    </message>
+</context>
+<context>
     <name>frmZorvane</name>
     <message>
         <source>Number</source>

@@ -590,6 +590,14 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     </message>
 </context>
 <context>
+    <name>Paste</name>
+    <message>
+        <source>o&apos;clock</source>
+        <extracomment>A word written after a time of day, as in &quot;15.30 Uhr&quot;: one word, the time left out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmZorvane</name>
     <message>
         <source>Number</source>

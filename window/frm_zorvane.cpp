@@ -276,7 +276,11 @@ void frmZorvane::PasteIntoPad() {
     // The display's own text, copied here, is in the display's notation whatever the locale's:
     // "1.234" is then one point two three four.
     const bool ownCopy = !lastCopied_.isEmpty() && text.trimmed() == lastCopied_;
-    const auto keys = PastedKeys(text, engine_.CalcMode, ownCopy ? NotationOf(QLocale::c()) : UserNotation());
+    // An Add or Sub waiting for its second operand reads the paste as its period.
+    const bool periodAwaited = engine_.CalcMode != kNumberMode && engine_.CaptureOperand2 &&
+                               (engine_.PendingOp == "Add" || engine_.PendingOp == "Sub");
+    const auto keys = PastedKeys(text, engine_.CalcMode, ownCopy ? NotationOf(QLocale::c()) : UserNotation(),
+                                 periodAwaited ? Awaited::Period : Awaited::Value);
     if (!keys) {
         QApplication::beep();
         return;

@@ -432,11 +432,15 @@ private slots:
     void paste() {
         const std::tuple<const char*, QString, QString> rows[] = {
             {"", QStringLiteral("c1\0002"), QStringLiteral("0.")},
-            {"", QStringLiteral(" 2+3\r\n+1\r=\n "), QStringLiteral("7")},
+            {"", QStringLiteral(" 2+3\r\n+1\r=\n "), QStringLiteral("6")},
             {"[Date] 4", QStringLiteral("s/5p"), QStringLiteral("4")},
             {"[Date] 11/05/2000 Dif", QStringLiteral("Monday, 12 May 2003="),
              QStringLiteral("3 Years: 0 Months: 1 Days")},
-            {"[Time] 11:05:20 Add", QStringLiteral("2:30 PM="), QStringLiteral("01:05:50")},
+            {"[Time] 11:05:20 Add", QStringLiteral("2:30="), QStringLiteral("13:35:20")},
+            {"[Time] 11:05:20 Add", QStringLiteral("2:30 PM"), QStringLiteral("11:05:20")},
+            {"[Date] 11/05/2000 Add 7", QStringLiteral("3 weeks ="), QStringLiteral("01/06/2000")},
+            {"7", QStringLiteral("5"), QStringLiteral("5")},
+            {"7", QStringLiteral("+5="), QStringLiteral("12")},
             {"[Time]", QStringLiteral("11:05:20*19:10:23="), QStringLiteral("8 Hours: 5 Minutes: 3 Seconds ")},
             {"", QString(1000, u'7'), QString(1000, u'7')},
             {"5", QString(1001, u'7'), QStringLiteral("5")},
