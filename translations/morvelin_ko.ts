@@ -418,83 +418,83 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     <message numerus="yes">
         <source>%Ln year(s)</source>
         <comment>from today</comment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%Ln년</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln month(s)</source>
         <comment>from today</comment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%Ln개월</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln day(s)</source>
         <comment>from today</comment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%Ln일</numerusform>
         </translation>
     </message>
     <message>
         <source>today</source>
         <extracomment>A line of a date&apos;s tooltip: the date on show is today&apos;s. &quot;tomorrow&quot; and &quot;yesterday&quot; likewise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>오늘</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>내일</translation>
     </message>
     <message>
         <source>yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>어제</translation>
     </message>
     <message numerus="yes">
         <source>in %Ln day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln일 후</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln day(s) ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln일 전</numerusform>
         </translation>
     </message>
     <message>
         <source>in %1</source>
         <extracomment>A date ahead of today by years, months and days: &quot;in 1 year, 2 months and 3 days&quot;. %1 is made of the counts marked &quot;from today&quot;, which can take the case this phrase needs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 후</translation>
     </message>
     <message>
         <source>%1 ago</source>
         <extracomment>A date before today by years, months and days: &quot;26 years, 6 months and 26 days ago&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 전</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A date&apos;s distance from today in days, then in years, months and days: &quot;9,706 days ago (26 years, 6 months and 26 days ago)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1(%2)</translation>
     </message>
     <message>
         <source>week %1, day %2 of %3</source>
         <extracomment>The ISO 8601 week of a date and its day of the year: &quot;week 19, day 132 of 366&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1주차, %3일 중 %2일째</translation>
     </message>
     <message>
         <source>week %1 of %2, day %3 of %4</source>
         <extracomment>As &quot;week %1, day %2 of %3&quot;, for a week that belongs to the year before or after the date&apos;s: &quot;week 1 of 2009, day 364 of 366&quot; for 29 December 2008.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2년 %1주차, %4일 중 %3일째</translation>
     </message>
     <message>
         <source>%1: %2; %3</source>
         <extracomment>A date of a difference, its distance from today, and its week and day of the year: &quot;Thursday, 11 May 2000: 9,706 days ago; week 19, day 132 of 366&quot;.</extracomment>
-        <translation type="unfinished">%1 %2 %3 {1:?} {2;?}</translation>
+        <translation>%1: %2; %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A date of a difference and its week and day of the year, where today is unknown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -573,7 +573,7 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     <message>
         <source>o&apos;clock</source>
         <extracomment>A word written after a time of day, as in &quot;15.30 Uhr&quot;: one word, the time left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
 </context>
 <context>
@@ -599,12 +599,12 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     <message>
         <source>Today</source>
         <extracomment>The display&apos;s context menu in Date mode: types today&apos;s date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>오늘</translation>
     </message>
     <message>
         <source>Now</source>
         <extracomment>The display&apos;s context menu in Time mode: types the time now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>현재 시각</translation>
     </message>
 </context>
 </TS>
