@@ -484,7 +484,7 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     <message>
         <source>week %1 of %2, day %3 of %4</source>
         <extracomment>As &quot;week %1, day %2 of %3&quot;, for a week that belongs to the year before or after the date&apos;s: &quot;week 1 of 2009, day 364 of 366&quot; for 29 December 2008.</extracomment>
-        <translation>هفتهٔ %1 سال %2، روز %3 از %4</translation>
+        <translation>هفتهٔ %1 از سال %2، روز %3 از %4</translation>
     </message>
     <message>
         <source>%1: %2; %3</source>

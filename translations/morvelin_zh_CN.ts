@@ -484,7 +484,7 @@ and -qwindowtitle TITLE; see morvelin(1).</source>
     <message>
         <source>week %1 of %2, day %3 of %4</source>
         <extracomment>As &quot;week %1, day %2 of %3&quot;, for a week that belongs to the year before or after the date&apos;s: &quot;week 1 of 2009, day 364 of 366&quot; for 29 December 2008.</extracomment>
-        <translation>%2年第%1周，全年第%3天（共%4天）</translation>
+        <translation>第%1周（属于%2年），全年第%3天（共%4天）</translation>
     </message>
     <message>
         <source>%1: %2; %3</source>
