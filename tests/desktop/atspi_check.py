@@ -18,6 +18,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 SEPARATORS = {"/": "Date separator", ":": "Time separator"}
 GERMAN_SEPARATORS = {"/": "Datumstrennzeichen", ":": "Zeittrennzeichen"}
@@ -30,9 +31,16 @@ NUMBER_KEYS = ("Backspace,Clear entry,Clear all,7,8,9,Divide,Square root,4,5,6,M
                "1,2,3,Subtract,Reciprocal,0,Change sign,Decimal point,Add,Equals").split(",")
 
 
+def named(app, name):
+    try:
+        return app and app.name == name and app.childCount
+    except GLib.GError:  # the program checked before may linger on the bus a moment after it ended
+        return False
+
+
 def application(name):
     for _ in range(100):
-        apps = [app for app in pyatspi.Registry.getDesktop(0) if app and app.name == name and app.childCount]
+        apps = [app for app in pyatspi.Registry.getDesktop(0) if named(app, name)]
         if apps:
             return apps[0]
         time.sleep(0.2)
