@@ -101,6 +101,14 @@ public:
         return true;
     }
 
+    // "5." as the display shows a number whose point is typed and no decimal yet: the window's
+    // own copy of it reads back.
+    bool TakeBarePoint(const Written& number) {
+        if (At() != u'.' || !number.Marks.empty() || IsDigit(At(1)) || IsNumberMark(At(1))) return false;
+        Move(1);
+        return true;
+    }
+
     // A minus written after the amount ends it: the text or its line ends there.
     bool TakeTrailingMinus() {
         if (At() != u'-') return false;
@@ -206,7 +214,7 @@ Reading<Amount> ReadAmount(const QString& text, qsizetype at, const Notation& no
     if (!negative && currencyFirst) negative = cursor.Take(u'-');
     if (!IsDigit(cursor.At())) return {};
     const Written number = cursor.Number();
-    cursor.TakeWholeAmountDash();
+    const bool barePoint = !cursor.TakeWholeAmountDash() && cursor.TakeBarePoint(number);
     if (currency.isEmpty()) {
         Cursor after = cursor;
         while (after.Take(u' ')) {
@@ -231,7 +239,7 @@ Reading<Amount> ReadAmount(const QString& text, qsizetype at, const Notation& no
     const auto plain = PlainNumber(number, notation, groupsShown);
     reading.End = cursor.Position();
     if (!plain) return reading;
-    amount.Plain = *plain;
+    amount.Plain = barePoint ? *plain + u'.' : *plain;
     reading.Value = amount;
     return reading;
 }
