@@ -363,15 +363,13 @@ private slots:
         const auto moved = [](year_month_day to) {
             return MovedDateFacts{to, {PeriodFacts::Units::DaysMonthsYears, {0, 0, 1}, false}, false};
         };
-        const year_month_day may2000 = 2000y / May / 11, jan2028 = 2028y / January / 8, dec2008 = 2008y / 12 / 29;
+        const year_month_day jan2028 = 2028y / January / 8, dec2008 = 2008y / 12 / 29;
         const std::tuple<const char*, DisplayFacts, const char*> rows[] = {
             {"en_GB", kToday, "today\nweek 50, day 341 of 365"},
             {"en_GB", 2026y / 12 / 8, "tomorrow\nweek 50, day 342 of 365"},
             {"en_GB", 2026y / 12 / 6, "yesterday\nweek 49, day 340 of 365"},
             {"en_GB", 2026y / 12 / 25, "in 18 days\nweek 52, day 359 of 365"},
             {"en_GB", 2027y / 1 / 7, "in 31 days (in 1 month)\nweek 1, day 7 of 365"},
-            {"en_GB", may2000, "9,706 days ago (26 years, 6 months and 26 days ago)\nweek 19, day 132 of 366"},
-            {"en_GB", jan2028, "in 397 days (in 1 year, 1 month and 1 day)\nweek 1, day 8 of 366"},
             {"en_GB", moved(2024y / 12 / 8),
              "1 year added\n729 days ago (1 year, 11 months and 29 days ago)\nweek 49, day 343 of 366"},
             {"en_GB", 100y / 1 / 1,
@@ -379,8 +377,6 @@ private slots:
             {"en_GB", differenceOf(dec2008, 2099y / 12 / 29),
              "Monday, 29 December 2008: 6,552 days ago (17 years, 11 months and 8 days ago); week 1 of 2009, day 364 "
              "of 366\nTuesday, 29 December 2099: in 26,685 days (in 73 years and 22 days); week 53, day 363 of 365"},
-            {"de_DE", may2000,
-             "vor 9.706 Tagen (vor 26 Jahren, 6 Monaten und 26 Tagen)\nKalenderwoche 19, Tag 132 von 366"},
             {"de_DE", jan2028, "in 397 Tagen (in 1 Jahr, 1 Monat und 1 Tag)\nKalenderwoche 1, Tag 8 von 366"},
             {"de_DE", differenceOf(kToday, dec2008),
              "Montag, 7. Dezember 2026: heute; Kalenderwoche 50, Tag 341 von 365\nMontag, 29. Dezember 2008: vor 6.552 "
@@ -405,12 +401,10 @@ private slots:
              "zaterdag 8 januari 2028: over 397 dagen (over 1 jaar, 1 maand en 1 dag); week 1, dag 8 van 366\nmaandag "
              "29 december 2008: 6.552 dagen geleden (17 jaar, 11 maanden en 8 dagen geleden); week 1 van 2009, dag 364 "
              "van 366"},
-            {"pl_PL", may2000, "9706 dni temu (26 lat, 6 miesięcy i 26 dni temu)\ntydzień 19, dzień 132 z 366"},
             {"pl_PL", differenceOf(jan2028, dec2008),
              "sobota, 8 stycznia 2028: za 397 dni (za 1 rok, 1 miesiąc i 1 dzień); tydzień 1, dzień 8 z "
              "366\nponiedziałek, 29 grudnia 2008: 6552 dni temu (17 lat, 11 miesięcy i 8 dni temu); tydzień 1 roku "
              "2009, dzień 364 z 366"},
-            {"ru_RU", may2000, "9 706 дней назад (26 лет, 6 месяцев и 26 дней назад)\n19-я неделя, день 132 из 366"},
             {"ru_RU", differenceOf(jan2028, dec2008),
              "суббота, 8 января 2028 г.: через 397 дней (через 1 год, 1 месяц и 1 день); 1-я неделя, день 8 из "
              "366\nпонедельник, 29 декабря 2008 г.: 6 552 дня назад (17 лет, 11 месяцев и 8 дней назад); 1-я неделя "

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyle>
@@ -140,20 +141,6 @@ bool Bracketed(const QString& line) {
     return (text.startsWith('[') && text.endsWith(']')) || kDigitsAndSigns.match(text).hasMatch() ||
            QLocale().toDate(text, QLocale::LongFormat).isValid();
 }
-
-// Installed while it lives.
-class Installed {
-public:
-    explicit Installed(QTranslator& translator) : translator_(translator) {
-        QCoreApplication::installTranslator(&translator_);
-    }
-    ~Installed() { QCoreApplication::removeTranslator(&translator_); }
-    Installed(const Installed&) = delete;
-    Installed& operator=(const Installed&) = delete;
-
-private:
-    QTranslator& translator_;
-};
 
 const QString kNumberPad = QStringLiteral("Backspace CE C 7 8 9 / sqrt 4 5 6 X % 1 2 3 - 1/x 0 +/- . + =");
 const QString kDatePad = QStringLiteral("Backspace CE C 7 8 9 ~/ ~sqrt 4 5 6 Dif ~% 1 2 3 Sub ~1/x 0 +/- / Add =");
@@ -540,7 +527,6 @@ private slots:
             {"de_DE", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace /", "11 Jahre: 4 Monate: 28 Tag/"},
             {"de_DE", "[Date] 1/1/2000 Dif 8/1/2000 = Backspace", "0 Jahre: 0 Monate: 7 Tage"},
             {"de_DE", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace 5", "5"},
-            {"de_DE", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace CE /", "/"},
             {"de_DE", "[Time] 11:05:20 Dif 19:10:23 = Backspace Backspace", "8 Std.: 5 Min.: 3 Sek"},
             {"ja_JP", "[Date] 11/05/2000 Dif 9/10/2011 = Backspace Backspace", "11年4か月2"},
             // Shown emptied before the engine's English is down to "1": the digit after it starts afresh.
@@ -577,7 +563,8 @@ private slots:
     void everyTextTranslated() {
         QTranslator pseudo;
         QVERIFY(pseudo.load(QStringLiteral(MORVELIN_PSEUDO_QM)));
-        const Installed installed(pseudo);
+        QCoreApplication::installTranslator(&pseudo);
+        const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&pseudo); });
         const char* const rows[] = {"",
                                     "2 + 3 =",
                                     "1 / 0 =",
