@@ -2,13 +2,12 @@
 # The window as a screen reader meets it over the AT-SPI bus: a frame named "Morvelin", the named
 # keys, 7 + 8 = pressed through the keys' actions and read back from the display, the help shown
 # once Date is selected through its option button, and the display's description of a date
-# difference, of a period being typed, of a time moved past midnight by it, and of typed dates
-# told from today. Then in German (de_DE.UTF-8): the keys' names, a difference on the display and
-# its description, and a typed date told from today without an English word. Then in each
-# language that is neither Latin-script European nor English: the option buttons, the keys'
-# names, a difference and its description without an English word; in Arabic, Hebrew and Persian
-# the options running from the right, and 7 8 9 from the left in every language. The program runs
-# under faketime, its clock started at Monday, 7 December 2026, 14:03:27.
+# difference and of typed dates told from today. Then in German (de_DE.UTF-8): the keys' names,
+# a difference on the display and its description, and a typed date told from today without an
+# English word. Then in each language that is neither Latin-script European nor English: the
+# option buttons, the keys' names, a difference and its description without an English word; in
+# Arabic, Hebrew and Persian the options running from the right, and 7 8 9 from the left in every
+# language. The program runs under faketime, its clock started at Monday, 7 December 2026, 14:03:27.
 # Usage, inside a D-Bus session on an X display: atspi_check.py PROGRAM
 import os
 import re
@@ -20,8 +19,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-SEPARATORS = {"/": "Date separator", ":": "Time separator"}
-GERMAN_SEPARATORS = {"/": "Datumstrennzeichen", ":": "Zeittrennzeichen"}
+SEPARATORS = {"/": "Date separator"}
+GERMAN_SEPARATORS = {"/": "Datumstrennzeichen"}
 # Keys by index, pressed whatever their names: digits, the separator, Dif and =.
 PAD = {"7": 3, "8": 4, "9": 5, "4": 8, "5": 9, "6": 10, "1": 13, "2": 14, "3": 15, "0": 18, "/": 20}
 DIFFERENCE, EQUALS = 11, 22
@@ -107,12 +106,6 @@ def failures(frame):
     help_text = by_role(pyatspi.ROLE_LABEL)[0].name  # Qt gives a label no Text interface
     press("1/1/2000", "Difference", "8/1/2000", "Equals")
     difference = display.description
-    select("Time")
-    press("23:0", "Add period", "2:30")
-    period = display.description
-    press("Equals")
-    moved = display.description
-    select("Date")
     press("Clear all", "11/05/2000")
     past = display.description
     press("Clear entry", "29/12/2099")
@@ -122,9 +115,6 @@ def failures(frame):
               f"7 + 8 = shows {shown!r}": shown == "15",
               f"the help reads {help_text[:40]!r}": help_text.startswith("Date Format dd/mm/yyyy\n"),
               f"a date difference is described as {difference!r}": "\n7 days\n1 week\n5 weekdays\n" in difference,
-              f"a period being typed is described as {period!r}": period == "2 hours, 0 minutes and 30 seconds",
-              f"a time moved past midnight is described as {moved!r}":
-                  moved == "2 hours, 0 minutes and 30 seconds added\nnext day",
               f"11/05/2000 is described as {past!r}": past == "Thursday, 11 May 2000\n"
                   "9,706 days ago (26 years, 6 months and 26 days ago)\nweek 19, day 132 of 366",
               f"29/12/2099 is described as {future!r}": future.endswith(

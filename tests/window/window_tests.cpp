@@ -565,22 +565,15 @@ private slots:
         QVERIFY(pseudo.load(QStringLiteral(MORVELIN_PSEUDO_QM)));
         QCoreApplication::installTranslator(&pseudo);
         const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&pseudo); });
-        const char* const rows[] = {"",
-                                    "2 + 3 =",
-                                    "1 / 0 =",
-                                    "[Date]",
-                                    "[Date] 11/05/2000 Dif 9/10/2011 =",
-                                    "[Date] 11/05/2000 Add 01/00/03 =",
-                                    "[Date] 11/05/2000 Sub",
-                                    "[Date] Dif",
-                                    "[Time] 11:05:20 Dif 19:10:23 =",
-                                    "[Time] 23:00:00 Add 02:00:00 =",
-                                    "[Time] 10:00:00 Sub 240:0:1 =",
-                                    "[Time] Dif",
-                                    "[Date] [Number]"};
-        for (const char* keys : rows) {
+        const QStringList rows =
+            QStringLiteral(
+                "|2 + 3 =|1 / 0 =|[Date]|[Date] 11/05/2000 Dif 9/10/2011 =|[Date] 11/05/2000 Add "
+                "01/00/03 =|[Date] 11/05/2000 Sub|[Date] Dif|[Time] 11:05:20 Dif 19:10:23 =|[Time] "
+                "23:00:00 Add 02:00:00 =|[Time] 10:00:00 Sub 240:0:1 =|[Time] Dif|[Date] [Number]")
+                .split('|');
+        for (const QString& keys : rows) {
             const auto window = OpenWindow();
-            QVERIFY2(ClickKeys(*window, QLatin1String(keys)), keys);
+            QVERIFY2(ClickKeys(*window, keys), qPrintable(keys));
             QCOMPARE(window->windowTitle(), QStringLiteral("Morvelin"));
             for (const QString& text : WindowTexts(*window)) {
                 for (const QString& line : text.split('\n'))
