@@ -182,7 +182,6 @@ private slots:
             // Negatives: accounting parentheses, a trailing minus, a sign beside the currency.
             {"C", kNumberMode, "(1,234.50)|($5)|-$5|$-5|5-", "CE1234.50+/-|CE5+/-|CE5+/-|CE5+/-|CE5+/-"},
             {"de_DE", kNumberMode, "(1.234,50)|1.234,56-|1.234,56 \u20ac-", "CE1234.50+/-|CE1234.56+/-|CE1234.56+/-"},
-            {"fr_FR", kNumberMode, "(1 234,50)", "CE1234.50+/-"},
             {"*", kNumberMode, "(5|5)|(1+2)|()|(-5)|-5-|5- 3", "refused|refused|refused|refused|refused|refused|CE5-3"},
             // Currency beside a number, a whole-amount dash after it.
             {"*", kNumberMode, "$5+5 $|\u00a31-\u00a52|CHF 120.\u2013|\u20ac 25,-", "CE5+5|CE1-2|CE120|CE25"},
@@ -232,7 +231,6 @@ private slots:
              "CE12/05/2003|CE12/02/2003|refused|CE01/06/2008|refused"},
             {"C", kDateMode, "12 mai 2003", "refused"},
             {"teo_UG", kDateMode, "3 Mar 2008", "refused"},  // March in English, May in Teso
-            {"hi_IN", kDateMode, "12 \u092e\u0908 2003", "CE12/05/2003"},
             {"es_ES", kDateMode, "3 de junio de 2008", "CE03/06/2008"},
             {"pt_BR", kDateMode, "ter\u00e7a-feira, 3 de junho de 2008", "CE03/06/2008"},
             {"pl_PL", kDateMode, "3 czerwca 2008 r.", "CE03/06/2008"},
@@ -270,7 +268,6 @@ private slots:
             // Exponents in the locale's notation.
             {"de_DE", kNumberMode, "1,5E-07", "CE0.00000015"},
             {"fr_FR", kNumberMode, "1,5E\u221207", "CE0.00000015"},
-            {"C", kNumberMode, "1.5E\u221207", "CE0.00000015"},
             {"*", kNumberMode, "1,5\u00d710^\u221207", "refused"},
             {"en_US", kNumberMode, "1,5E-07|1,234E2", "refused"},
             // Indian grouping, and digits of other scripts, outside the Basic Multilingual Plane too.
