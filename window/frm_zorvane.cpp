@@ -245,9 +245,7 @@ void frmZorvane::ShowDisplay(const QString& text, const DisplayFacts& facts) {
     QAccessible::updateAccessibility(&changed);
 }
 
-QString frmZorvane::DisplayFactsText() const {
-    return FactsText(shownFacts_, language_, CalendarDate(Now().date()));
-}
+QString frmZorvane::DisplayFactsText() const { return FactsText(shownFacts_, language_, CalendarDate(Now().date())); }
 
 void frmZorvane::DescribeDisplay() {
     // The mode's, for when the text on show tells nothing.
