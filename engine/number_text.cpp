@@ -164,10 +164,9 @@ double NumericValue(std::string_view text) {
     double value = 0.0;
     const char* first = scan.Compact.data();
     const auto [ptr, ec] = std::from_chars(first, first + scan.Compact.size(), value);
+    // A text from_chars does not match leaves value 0.
     if (ec == std::errc::result_out_of_range) {
         value = scan.HasNonZeroDigit && scan.LeadingExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (ec != std::errc{}) {
-        value = 0.0;
     }
     return scan.Negative ? -value : value;
 }
