@@ -170,8 +170,8 @@ private slots:
              "CE12X3|CE12-3|CE12/4|CE12-3|CE5+/-X2+/-|CE2X3+4"},
             {"C", kNumberMode, "2 + 3 \u00d7 4|2 - 3 / 4|2 + 3 \u00d7 =|5 +|5 + * 3|5 + =|2008-06-03|3/6/2008|12/25/08",
              "refused"},
-            {"C", kNumberMode, "+5|* 2 =|= 3|2 + 3 = \u00d7 4| 2+3\r\n+1\r=\n |5 +\n3|5\n =|5\r6",
-             "+5|X2=|=3|CE2+3=X4|CE2+3=+1=|refused|CE5=|CE5=6"},
+            {"C", kNumberMode, "+5|* 2 =|= 3|2 + 3 = \u00d7 4| 2+3\r\n+1\r=\n |5 +\n3|5\n =|5\r6|2+3\n",
+             "+5|X2=|=3|CE2+3=X4|CE2+3=+1=|refused|CE5=|CE5=6|CE2+3"},
             {"fa_IR", kNumberMode, "\u06f1\u06f2/\u06f5|\u06f1/\u06f5", "refused"},
             {"C", kNumberMode, "12/5", "CE12/5"},
             // Percent: after + or - the key, alone the value, after X or / refused; "%18" refused.
@@ -353,7 +353,7 @@ private slots:
         const QString read = QStringLiteral(
             "H 'h' mm=5 h 30|H''mm=5'30|d 'de' M yyyy=3 de 6 2008|ddd d MMM yyyy=Fri 12 Sep 2003|"
             "ddd d MMM yyyy=12 Sep 2003|h:mm AP=3:30 pm|h:mm AP=3:30|H:mm-t=5:30|dddd'x' d=Mondayx 5|"
-            "H:mm:ss=5:30|d.M.yyyy.=3.6.2008");
+            "H:mm:ss=5:30|d.M.yyyy.=3.6.2008|H:mmt x=5:30 x|dMMMM'x'=3Junex");
         const QString refused =
             QStringLiteral("H 'h' mm=5 30|H''mm=530|dddd, d MMMM yyyy=, 12 May 2003|h AP=3|H:mm:ss=5:30:");
         for (const QString& row : read.split(u'|')) QVERIFY2(reads(row), qPrintable(row));
