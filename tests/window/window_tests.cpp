@@ -13,8 +13,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -196,25 +194,6 @@ private slots:
         for (std::size_t i = 1; i < 3; ++i) {
             const QRect option = window->Option1[i]->geometry(), before = window->Option1[i - 1]->geometry();
             QVERIFY(option.top() == 16 && option.size() == QSize(81, 17) && option.left() > before.right());
-        }
-    }
-
-    // Each face as asked for, or the packaged metric twin of Arial where the face is missing.
-    void fonts() {
-        const auto window = OpenWindow();
-        const QString sans = QStringLiteral("MS Sans Serif"), arial = QStringLiteral("Arial");
-        const std::tuple<QWidget*, QString, double, bool> rows[] = {{window->lblDisplay, sans, 12.0, true},
-                                                                    {window->Frame1, sans, 8.25, true},
-                                                                    {window->Option1[2], sans, 8.0, false},
-                                                                    {window->cmdCalc[22], arial, 9.75, true},
-                                                                    {window->Label1, sans, 8.0, false}};
-        for (const auto& [widget, face, points, bold] : rows) {
-            const QFontInfo shown(widget->font());
-            const QString expected =
-                QFontDatabase::families().contains(face) ? face : QStringLiteral("Liberation Sans");
-            QVERIFY2(widget->font().families().value(0) == face && shown.family() == expected, qPrintable(face));
-            QVERIFY(widget->font().pointSizeF() == points && shown.bold() == bold);
-            QVERIFY(!shown.italic() && !shown.underline() && !shown.strikeOut());
         }
     }
 
