@@ -35,6 +35,8 @@ public:
     std::optional<PressResult> TypeNow(DateTime now);
     // Date or Time mode, and no period being typed after Add or Sub.
     bool TakesNow() const;
+    // Date or Time mode, and Add or Sub waiting for its period.
+    bool AwaitsPeriod() const;
 
     std::string_view Caption(ButtonIndex index) const;
     bool Enabled(ButtonIndex index) const;

@@ -95,10 +95,12 @@ const std::array<CalcEngine::KeyRule, 5> CalcEngine::kTimeRules{{
 
 const CalendarMode& CalcEngine::Calendar() const { return CalcMode == kTimeMode ? kTimeCalendar : kDateCalendar; }
 
-bool CalcEngine::TakesNow() const {
-    const bool periodTyped = CaptureOperand2 && (PendingOp == "Add" || PendingOp == "Sub");
-    return (CalcMode == kDateMode || CalcMode == kTimeMode) && !periodTyped;
+bool CalcEngine::AwaitsPeriod() const {
+    return (CalcMode == kDateMode || CalcMode == kTimeMode) && CaptureOperand2 &&
+           (PendingOp == "Add" || PendingOp == "Sub");
 }
+
+bool CalcEngine::TakesNow() const { return (CalcMode == kDateMode || CalcMode == kTimeMode) && !AwaitsPeriod(); }
 
 std::optional<PressResult> CalcEngine::TypeNow(DateTime now) {
     if (!TakesNow() || !MakeDateTime(now.Time)) return std::nullopt;
@@ -160,7 +162,7 @@ CalcEngine::Outcome CalcEngine::CalendarEquals(std::string_view) {
 DisplayFacts CalcEngine::EntryFacts() const {
     if (CalcMode != kDateMode && CalcMode != kTimeMode) return {};
     // After Add or Sub the entry being typed is a period, however much it looks like a date.
-    if (CaptureOperand2 && !NewEntry && (PendingOp == "Add" || PendingOp == "Sub")) {
+    if (AwaitsPeriod() && !NewEntry) {
         const auto period = EntryText.empty() ? std::nullopt : PeriodOf(Calendar(), EntryText);
         return period ? DisplayFacts{*period} : DisplayFacts{};
     }

@@ -102,13 +102,13 @@ std::optional<ButtonIndex> KeyDownIndex(int key, bool keypad, char16_t typed, st
 
 bool IsNowKey(int key, bool control) { return control && key == Qt::Key_Semicolon; }
 
-std::optional<Shortcut> KeyPressShortcut(char16_t typed, std::string_view mode, const Notation& notation) {
+std::optional<Shortcut> KeyPressShortcut(char16_t typed, std::string_view mode, char16_t decimalPoint) {
     if (typed == u'T' || typed == u't') return Shortcut{.Index = std::nullopt, .Now = true};
     // Arabic-Indic, Persian and Devanagari digits as well as ASCII ones.
     if (const int digit = QChar(typed).digitValue(); digit >= 0 && QChar(typed).isDigit()) {
         return Shortcut{DigitIndex(digit)};
     }
-    if (mode == kNumberMode && (typed == notation.DecimalPoint || typed == kArabicDecimalSeparator)) {
+    if (mode == kNumberMode && (typed == decimalPoint || typed == kArabicDecimalSeparator)) {
         return Shortcut{kPoint};
     }
     // "1,000" typed where "," groups digits must neither become 1.000 nor pass unnoticed.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "key_table.h"
-#include "notation.h"
 
 #include <optional>
 #include <string_view>
@@ -33,7 +32,8 @@ std::optional<ButtonIndex> KeyDownIndex(int key, bool keypad, char16_t typed, st
 // By typed character, for keys that KeyDownIndex does not name: the digits and the character
 // table; some characters name a button only in one mode; "T" and "t" type now. Digits of any script are digits, and
 // U+066B, the Arabic decimal separator, is the decimal point. No value: not a shortcut.
-std::optional<Shortcut> KeyPressShortcut(char16_t typed, std::string_view mode, const Notation& notation);
+// `decimalPoint` is the user's locale's (DecimalPointOf).
+std::optional<Shortcut> KeyPressShortcut(char16_t typed, std::string_view mode, char16_t decimalPoint);
 
 // The button of a digit 0..9.
 ButtonIndex DigitIndex(int digit);

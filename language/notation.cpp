@@ -200,10 +200,15 @@ bool IndianGrouping(const QLocale& locale) {
 
 }  // namespace
 
+char16_t DecimalPointOf(const QLocale& locale) {
+    const QString point = locale.decimalPoint();
+    return point.isEmpty() ? u'.' : point.front().unicode();
+}
+
 Notation NotationOf(const QLocale& locale) {
-    const QString point = locale.decimalPoint(), group = locale.groupSeparator();
+    const QString group = locale.groupSeparator();
     Notation notation;
-    notation.DecimalPoint = point.isEmpty() ? u'.' : point.front().unicode();
+    notation.DecimalPoint = DecimalPointOf(locale);
     notation.GroupSeparator = group.isEmpty() ? u'\0' : group.front().unicode();
     notation.IndianGrouping = IndianGrouping(locale);
     // Every English locale's names ("Sept" is British), gathered once.

@@ -39,3 +39,5 @@ struct Notation {
 // All from QLocale's own data for the locale and for English, and from the translations
 // installed when it is called.
 Notation NotationOf(const QLocale& locale);
+// The locale's decimal point, "." where it names none.
+char16_t DecimalPointOf(const QLocale& locale);

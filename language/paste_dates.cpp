@@ -6,10 +6,6 @@
 
 namespace {
 
-QRegularExpressionMatch MatchAt(const QRegularExpression& form, const QString& text, qsizetype at) {
-    return form.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
-}
-
 // The pad holds the dates from 01/01/0100 on; a year has four digits.
 bool InPadRange(QDate date) { return date.isValid() && date.year() >= 100; }
 

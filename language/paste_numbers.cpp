@@ -16,7 +16,6 @@ constexpr char16_t kArabicPoint = u'\u066b';
 constexpr std::u16string_view kGroupingMarks = u" '\u2019\u066c\u2e41";
 
 bool In(std::u16string_view set, QChar c) { return set.find(c.unicode()) != std::u16string_view::npos; }
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // The digit groups of a number and the single marks between them: "1.234,5" is the groups 1,
 // 234, 5 with the marks ".,"; its exponent, capped one past the largest.
@@ -246,6 +245,5 @@ Reading<Amount> ReadAmount(const QString& text, qsizetype at, const Notation& no
 
 bool DateShaped(const QString& text, qsizetype at) {
     static const QRegularExpression kShape(QStringLiteral("\\d+([/-])\\d+\\1\\d+"));
-    return kShape.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption)
-        .hasMatch();
+    return MatchAt(kShape, text, at).hasMatch();
 }

@@ -11,10 +11,6 @@ namespace {
 
 constexpr qsizetype kLongestCount = 9;
 
-QRegularExpressionMatch MatchAt(const QRegularExpression& form, const QString& text, qsizetype at) {
-    return form.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
-}
-
 // The pad's own forms: "01/00/03" in Date mode; "1:30" or "1:30:15" in Time mode, minutes and
 // seconds of two digits. Two counts in Date mode and one count alone read two ways (5 years to
 // the pad, 5 days to a reader; 90 seconds or minutes), and are refused.

@@ -35,8 +35,6 @@ constexpr std::array<OperatorRow, 7> kOperators{{
 // The letter keys, and "%", when one is the whole paste.
 constexpr std::u16string_view kLoneKeys = u"sprx%";
 
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
 class PasteReader {
 public:
     PasteReader(QString text, std::string_view mode, const Notation& notation, Awaited awaited)
@@ -60,7 +58,7 @@ private:
     QChar At() const { return At(at_); }
 
     std::optional<std::vector<ButtonIndex>> LoneKey() {
-        const auto shortcut = KeyPressShortcut(text_[0].unicode(), mode_, notation_);
+        const auto shortcut = KeyPressShortcut(text_[0].unicode(), mode_, notation_.DecimalPoint);
         if (!shortcut || !shortcut->Index || (mode_ != kNumberMode && *shortcut->Index != kMultiply)) {
             return std::nullopt;
         }
@@ -97,13 +95,13 @@ private:
         if (!reading.Value || last_ == Last::Value) return false;
         at_ = reading.End;
         const Amount& amount = *reading.Value;
-        if (!amount.Percent) return TypeNumber(amount.Plain, amount.Negative);
+        if (!amount.Percent) return Type(amount.Plain, amount.Negative);
         // 200 + 10 % is 220 on the pad as in the text; 50 × 10 % is no sum the pad can make.
         if (last_ == Last::Operator && (operator_ == kAdd || operator_ == kSubtract)) {
-            return TypeNumber(amount.Plain, amount.Negative) && Press(kPercent);
+            return Type(amount.Plain, amount.Negative) && Press(kPercent);
         }
         if (last_ == Last::Operator) return false;
-        return TypeNumber(Hundredth(amount.Plain), amount.Negative);
+        return Type(Hundredth(amount.Plain), amount.Negative);
     }
 
     // "12.5" as "0.125".
@@ -212,7 +210,6 @@ private:
         last_ = Last::Value;
         return true;
     }
-    bool TypeNumber(const QString& plain, bool negative) { return Type(plain, negative); }
     bool TypeDate(QDate date) {
         pointRead_ = true;
         return Type(date.toString(QStringLiteral("dd.MM.yyyy")), false);
@@ -241,9 +238,6 @@ std::optional<std::vector<ButtonIndex>> PastedKeys(QStringView text, std::string
                                                    Awaited awaited) {
     auto canonical = CanonicalText(text);
     if (!canonical) return std::nullopt;
-    // Blanks and line breaks around the text are nothing.
-    while (!canonical->isEmpty() && (canonical->back() == u' ' || canonical->back() == u'\n')) canonical->chop(1);
-    qsizetype start = 0;
-    while (start < canonical->size() && ((*canonical)[start] == u' ' || (*canonical)[start] == u'\n')) ++start;
-    return PasteReader(canonical->sliced(start), mode, notation, awaited).Keys();
+    // Blanks and line breaks around the text are nothing (the only white space left in it).
+    return PasteReader(canonical->trimmed(), mode, notation, awaited).Keys();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "key_map.h"
+#include "notation.h"
 
 #include <QStringView>
 

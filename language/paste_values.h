@@ -3,6 +3,7 @@
 #include "notation.h"
 
 #include <QDate>
+#include <QRegularExpression>
 #include <QString>
 #include <QTime>
 
@@ -11,6 +12,14 @@
 
 // The readers of one value each, over a pasted text in its canonical spelling (paste_text.h),
 // tried where a value may start.
+
+// An ASCII digit: the canonical spelling has no other.
+inline bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// `form` matched where `at` starts, not anywhere after it.
+inline QRegularExpressionMatch MatchAt(const QRegularExpression& form, const QString& text, qsizetype at) {
+    return form.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+}
 
 // What a reader found at `at`: nothing of its kind (End -1), or one that ends at End, read as
 // Value or, without one, refused (a date that is none, a number whose marks read two ways).

@@ -239,7 +239,6 @@ void frmZorvane::ShowDisplay(const QString& text, const DisplayFacts& facts) {
     // Words run in their language's direction; the engine's digits and signs left to right.
     lblDisplay->setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     lblDisplay->setText(text);
-    DescribeDisplay();
     // The description is worded when asked for; a screen reader learns here that it changed.
     QAccessibleEvent changed(lblDisplay, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
@@ -275,10 +274,8 @@ void frmZorvane::PasteIntoPad() {
     // "1.234" is then one point two three four.
     const bool ownCopy = !lastCopied_.isEmpty() && text.trimmed() == lastCopied_;
     // An Add or Sub waiting for its second operand reads the paste as its period.
-    const bool periodAwaited = engine_.CalcMode != kNumberMode && engine_.CaptureOperand2 &&
-                               (engine_.PendingOp == "Add" || engine_.PendingOp == "Sub");
-    const auto keys = PastedKeys(text, engine_.CalcMode, ownCopy ? NotationOf(QLocale::c()) : UserNotation(),
-                                 periodAwaited ? Awaited::Period : Awaited::Value);
+    const auto keys = PastedKeys(text, engine_.CalcMode, ownCopy ? DisplayNotation() : UserNotation(),
+                                 engine_.AwaitsPeriod() ? Awaited::Period : Awaited::Value);
     if (!keys) {
         QApplication::beep();
         return;
@@ -305,6 +302,11 @@ void frmZorvane::Option1_Click(int index) {
     ShowHelp(mode);
 }
 
+const Notation& frmZorvane::DisplayNotation() {
+    if (!displayNotation_) displayNotation_ = NotationOf(QLocale::c());
+    return *displayNotation_;
+}
+
 const Notation& frmZorvane::UserNotation() {
     if (!notation_ || notationLocale_ != QLocale()) {
         notationLocale_ = QLocale();
@@ -325,7 +327,7 @@ bool frmZorvane::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift, const QS
 
 bool frmZorvane::Form_KeyPress(const QString& text) {
     if (text.size() != 1) return false;
-    const auto shortcut = KeyPressShortcut(text.front().unicode(), engine_.CalcMode, UserNotation());
+    const auto shortcut = KeyPressShortcut(text.front().unicode(), engine_.CalcMode, DecimalPointOf(QLocale()));
     if (!shortcut) return false;
     if (shortcut->Now) {
         TypeNow();

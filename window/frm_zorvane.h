@@ -6,6 +6,7 @@
 
 #include "calc_engine.h"
 #include "key_map.h"
+#include "notation.h"
 #include "wording.h"
 
 #include <QDateTime>
@@ -86,6 +87,8 @@ private:
     // The locale's notation (names of months, AM/PM, currencies) is costly to gather: it is read
     // again only when the default locale changes, not at every key.
     const Notation& UserNotation();
+    // The display's own notation, for what the window copied itself.
+    const Notation& DisplayNotation();
 
     CalcEngine engine_;
     QLocale language_;
@@ -93,6 +96,7 @@ private:
     DisplayFacts shownFacts_;  // what the engine told of the text on show
     QLocale notationLocale_;
     std::optional<Notation> notation_;
+    std::optional<Notation> displayNotation_;
     QString lastCopied_;  // what Ctrl+C last put on the clipboard
     QButtonGroup* optionGroup_ = nullptr;
 };
