@@ -17,9 +17,9 @@ struct KeyCodeRow {
 };
 
 inline constexpr std::array<KeyCodeRow, 5> kAnyKeyRows{{
-    {Qt::Key_Backspace, {}, 0},
-    {Qt::Key_Delete, {}, 1},
-    {Qt::Key_Escape, {}, 2},
+    {Qt::Key_Backspace, {}, kBackspace},
+    {Qt::Key_Delete, {}, kClearEntry},
+    {Qt::Key_Escape, {}, kClearAll},
     // A focused push button ignores Enter, so the key would otherwise do nothing.
     {Qt::Key_Return, {}, kEquals},
     {Qt::Key_Enter, {}, kEquals},
@@ -29,12 +29,12 @@ inline constexpr std::array<KeyCodeRow, 5> kAnyKeyRows{{
 inline constexpr std::array<ButtonIndex, 10> kDigitIndexes{18, 13, 14, 15, 8, 9, 10, 3, 4, 5};
 
 inline constexpr std::array<KeyCodeRow, 7> kKeypadRows{{
-    {Qt::Key_Plus, {}, 21},
-    {Qt::Key_Minus, {}, 16},
-    {Qt::Key_Asterisk, {}, 11},
+    {Qt::Key_Plus, {}, kAdd},
+    {Qt::Key_Minus, {}, kSubtract},
+    {Qt::Key_Asterisk, {}, kMultiply},
     // Divide is off in Date mode, and the keypad has no other key for the date separator.
     {Qt::Key_Slash, kDateMode, kPoint},
-    {Qt::Key_Slash, {}, 6},
+    {Qt::Key_Slash, {}, kDivide},
     {Qt::Key_Period, {}, kPoint},
     {Qt::Key_Comma, {}, kPoint},  // the keypad's decimal key on layouts with a decimal comma
 }};
@@ -46,27 +46,27 @@ struct CharacterRow {
 };
 
 inline constexpr std::array<CharacterRow, 21> kCharacterRows{{
-    {u'S', {}, 7},
-    {u's', {}, 7},
-    {u'P', {}, 12},
-    {u'p', {}, 12},
-    {u'R', {}, 17},
-    {u'r', {}, 17},
-    {u'X', {}, 11},
-    {u'x', {}, 11},
+    {u'S', {}, kSquareRoot},
+    {u's', {}, kSquareRoot},
+    {u'P', {}, kPercent},
+    {u'p', {}, kPercent},
+    {u'R', {}, kReciprocal},
+    {u'r', {}, kReciprocal},
+    {u'X', {}, kMultiply},
+    {u'x', {}, kMultiply},
     {u'=', {}, kEquals},
-    {u'%', {}, 12},
+    {u'%', {}, kPercent},
     // The signs a web page or a word processor writes.
-    {u'\u00d7', {}, 11},
-    {u'\u00f7', kNumberMode, 6},
-    {u'\u2212', {}, 16},
-    {u'\u2013', {}, 16},
+    {u'\u00d7', {}, kMultiply},
+    {u'\u00f7', kNumberMode, kDivide},
+    {u'\u2212', {}, kSubtract},
+    {u'\u2013', {}, kSubtract},
     // For keyboards without a keypad, and so that dates and times type as they are written,
     // 11.05.2000 and 14.30.00 included.
-    {u'+', {}, 21},
-    {u'-', {}, 16},
-    {u'*', {}, 11},
-    {u'/', kNumberMode, 6},
+    {u'+', {}, kAdd},
+    {u'-', {}, kSubtract},
+    {u'*', {}, kMultiply},
+    {u'/', kNumberMode, kDivide},
     {u'/', kDateMode, kPoint},
     {u'.', {}, kPoint},
     {u':', kTimeMode, kPoint},

@@ -8,6 +8,17 @@
 // The pad button a key names, decided from what Qt reports so it holds on any keyboard layout.
 // `key` is a Qt::Key value, `typed` the character the key produced (0 for none).
 
+// The pad's keys by index, for the tables that name them.
+inline constexpr ButtonIndex kBackspace = 0;
+inline constexpr ButtonIndex kClearEntry = 1;
+inline constexpr ButtonIndex kClearAll = 2;
+inline constexpr ButtonIndex kDivide = 6;
+inline constexpr ButtonIndex kSquareRoot = 7;
+inline constexpr ButtonIndex kMultiply = 11;  // "Dif" in Date and Time mode
+inline constexpr ButtonIndex kPercent = 12;
+inline constexpr ButtonIndex kSubtract = 16;  // "Sub"
+inline constexpr ButtonIndex kReciprocal = 17;
+inline constexpr ButtonIndex kAdd = 21;  // "Add"
 inline constexpr ButtonIndex kChangeSign = 19;
 // The decimal point, or the date or time separator, by mode.
 inline constexpr ButtonIndex kPoint = 20;

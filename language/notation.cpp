@@ -188,7 +188,8 @@ void AddPeriodWords(Notation& notation) {
     }
     QString joined = CanonicalWord(QCoreApplication::translate("FactsText", "%1 and %2"));
     joined.remove(QStringLiteral("%1")).remove(QStringLiteral("%2"));
-    if (!joined.trimmed().isEmpty()) notation.AndWords << joined.trimmed();
+    joined = joined.trimmed();
+    if (!joined.isEmpty()) notation.AndJoin.setPattern(QStringLiteral(" *%1 ").arg(QRegularExpression::escape(joined)));
 }
 
 bool IndianGrouping(const QLocale& locale) {

@@ -33,7 +33,7 @@ struct Notation {
     std::array<int, 2> OtherEraYears{};      // years another calendar of the locale's counts in, refused
     bool SlashMayBeDecimal = false;          // "/" between digits is the locale writers' decimal mark
     QHash<QString, PeriodUnit> PeriodWords;  // the units as the translations word them
-    QStringList AndWords;                    // "and", as they word it
+    QRegularExpression AndJoin{QStringLiteral("(?!)")};  // " and " as they word it, blanks before it
 };
 
 // All from QLocale's own data for the locale and for English, and from the translations

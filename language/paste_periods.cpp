@@ -52,11 +52,7 @@ Reading<QString> WordedPeriod(const QString& text, qsizetype at, std::string_vie
         end = match.capturedEnd();
         static const QRegularExpression kJoin(QStringLiteral(" *[,:]?"));
         qsizetype next = MatchAt(kJoin, text, end).capturedEnd();
-        for (const QString& word : notation.AndWords) {
-            const QRegularExpressionMatch joined =
-                MatchAt(QRegularExpression(QStringLiteral(" *%1 ").arg(QRegularExpression::escape(word))), text, end);
-            if (joined.hasMatch()) next = joined.capturedEnd();
-        }
+        if (const auto joined = MatchAt(notation.AndJoin, text, end); joined.hasMatch()) next = joined.capturedEnd();
         if (!MatchAt(kCount, text, next).hasMatch()) break;
         end = next;
     }

@@ -9,13 +9,6 @@
 
 namespace {
 
-constexpr ButtonIndex kClearEntry = 1;
-constexpr ButtonIndex kPercent = 12;
-constexpr ButtonIndex kMultiply = 11;  // "Dif" in Date and Time mode
-constexpr ButtonIndex kSubtract = 16;  // "Sub"
-constexpr ButtonIndex kAdd = 21;       // "Add"
-constexpr ButtonIndex kDivide = 6;
-
 struct OperatorRow {
     char16_t Text;
     std::string_view Mode;  // empty: every mode
