@@ -281,6 +281,12 @@ private slots:
             {"ar_EG", kNumberMode, "\u0661\u066c\u0662\u0663\u0664\u066b\u0665", "CE1234.5"},
             {"fa_IR", kNumberMode, "\u06f1\u06f2\u06f3\u06f4\u066b\u06f5", "CE1234.5"}};
         QVERIFY(RowsHold(rows, Awaited::Value));
+        // The first year the pad holds, and the largest exponent written out.
+        const Notation c = NotationOf(QLocale::c());
+        QCOMPARE(Captions(PastedKeys(QStringLiteral("1/1/0100"), kDateMode, c), kDateMode),
+                 QStringLiteral("CE01/01/0100"));
+        QCOMPARE(Captions(PastedKeys(QStringLiteral("1E+400"), kNumberMode, c), kNumberMode),
+                 "CE1" + QString(400, u'0'));
     }
 
     // A period after Add or Sub: the pad's own forms, or counts in the words of the translations,
